@@ -1,0 +1,141 @@
+#include "displayformat.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace edicola {
+
+namespace {
+
+std::u16string widen(const std::string &ascii)
+{
+    return std::u16string(ascii.begin(), ascii.end());
+}
+
+// |value| as a decimal of 15 significant digits: digits "d1d2..d15" with the
+// decimal point after digit number pointPos (which may lie outside the digits).
+struct Decimal15
+{
+    std::string digits;
+    int pointPos = 0;
+};
+
+Decimal15 decimal15(double magnitude)
+{
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.14e", magnitude);
+    const std::string s(buf);
+    Decimal15 d;
+    d.digits.push_back(s[0]);
+    d.digits += s.substr(2, 14);
+    d.pointPos = std::stoi(s.substr(s.find('e') + 1)) + 1;
+    return d;
+}
+
+// Whole and fractional digit strings of a 15-digit decimal rounded to four
+// decimals, a half going away from zero.
+void roundToFourDecimals(const Decimal15 &d, std::string &whole, std::string &fraction)
+{
+    // Lay the digits out positionally with at least five decimals to look at.
+    std::string positional;
+    int point = d.pointPos;
+    if (point <= 0) {
+        positional = std::string(std::size_t(1 - point), '0') + d.digits;
+        point = 1;
+    } else {
+        positional = d.digits;
+        if (int(positional.size()) < point)
+            positional.append(std::size_t(point - int(positional.size())), '0');
+    }
+    if (int(positional.size()) < point + 5)
+        positional.append(std::size_t(point + 5 - int(positional.size())), '0');
+
+    const bool roundUp = positional[std::size_t(point + 4)] >= '5';
+    std::string kept = positional.substr(0, std::size_t(point + 4));
+    if (roundUp) {
+        int i = int(kept.size()) - 1;
+        while (i >= 0 && kept[std::size_t(i)] == '9')
+            kept[std::size_t(i--)] = '0';
+        if (i < 0) {
+            kept.insert(kept.begin(), '1');
+            ++point;
+        } else {
+            ++kept[std::size_t(i)];
+        }
+    }
+    whole = kept.substr(0, std::size_t(point));
+    fraction = kept.substr(std::size_t(point));
+    const std::size_t firstNonZero = whole.find_first_not_of('0');
+    whole = firstNonZero == std::string::npos ? std::string() : whole.substr(firstNonZero);
+}
+
+std::u16string grouped(const std::string &whole, const std::u16string &separator)
+{
+    std::u16string out;
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0)
+            out += separator;
+        out.push_back(char16_t(whole[i]));
+    }
+    return out;
+}
+
+std::u16string negative(const std::u16string &number, const NumberSettings &s)
+{
+    switch (s.negativeForm) {
+    case 0:
+        return u"(" + number + u")";
+    case 2:
+        return s.negativeSign + u" " + number;
+    case 3:
+        return number + s.negativeSign;
+    case 4:
+        return number + u" " + s.negativeSign;
+    default:
+        return s.negativeSign + number;
+    }
+}
+
+} // namespace
+
+std::u16string generalNumber(double value, const NumberSettings &settings)
+{
+    if (value == 0.0)
+        return u"0";
+    if (!std::isfinite(value))
+        return widen(std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf"));
+    // %G with 15 digits is exactly this format: trailing zeros dropped, positional
+    // from 1E-04 up to below 1E+15, "1E+15" and "1.5E-05" beyond.
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.15G", value);
+    std::u16string out;
+    for (const char *p = buf; *p; ++p) {
+        if (*p == '.')
+            out += settings.decimalSeparator;
+        else
+            out.push_back(char16_t(*p));
+    }
+    return out;
+}
+
+std::u16string amount(double value, const NumberSettings &settings)
+{
+    if (!std::isfinite(value))
+        return generalNumber(value, settings);
+    std::string whole;
+    std::string fraction = "0000";
+    if (value != 0.0)
+        roundToFourDecimals(decimal15(std::fabs(value)), whole, fraction);
+
+    std::u16string number = grouped(whole, settings.groupSeparator);
+    if (number.empty() && settings.leadingZero)
+        number = u"0";
+    number += settings.decimalSeparator + widen(fraction);
+
+    // A value that rounds to nothing shows no sign.
+    const bool shownNegative = value < 0 && (!whole.empty() || fraction != "0000");
+    return shownNegative ? negative(number, settings) : number;
+}
+
+} // namespace edicola

@@ -1,0 +1,152 @@
+#include "calculators/regional.h"
+#include "core/displayformat.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+const edicola::NumberSettings kItalian;
+
+QString general(double v, const edicola::NumberSettings &s = kItalian)
+{
+    return QString::fromStdU16String(edicola::generalNumber(v, s));
+}
+
+QString amount(double v, const edicola::NumberSettings &s = kItalian)
+{
+    return QString::fromStdU16String(edicola::amount(v, s));
+}
+} // namespace
+
+class tst_DisplayFormat : public QObject
+{
+    Q_OBJECT
+private slots:
+    void generalNumber_data();
+    void generalNumber();
+    void amount_data();
+    void amount();
+    void negativeForms_data();
+    void negativeForms();
+    void settingsFollowTheLocale_data();
+    void settingsFollowTheLocale();
+};
+
+void tst_DisplayFormat::generalNumber_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("negative zero") << -0.0 << "0";
+    QTest::newRow("0.0185") << 0.0185 << "0,0185";
+    QTest::newRow("3 x 0.0185 below 0.0555") << 3 * 0.0185 << "0,0555";
+    QTest::newRow("0.0925") << 0.0925 << "0,0925";
+    QTest::newRow("606.1895") << 606.1895 << "606,1895";
+    QTest::newRow("9 x 0.0185") << 9 * 0.0185 << "0,1665";
+    QTest::newRow("32767 x 0.0185") << 32767 * 0.0185 << "606,1895";
+    QTest::newRow("whole number") << 3.0 << "3";
+    QTest::newRow("negative") << -0.0037 << "-0,0037";
+    QTest::newRow("no grouping") << 1234567.5 << "1234567,5";
+    QTest::newRow("15 significant digits") << 0.1 + 0.2 << "0,3";
+    QTest::newRow("just below 1E+15") << 999999999999999.0 << "999999999999999";
+    QTest::newRow("1E+15") << 1e15 << "1E+15";
+    QTest::newRow("exponent with decimals") << 1.5e20 << "1,5E+20";
+    QTest::newRow("0.0001 positional") << 0.0001 << "0,0001";
+    QTest::newRow("small exponent") << 0.000015 << "1,5E-05";
+}
+
+void tst_DisplayFormat::generalNumber()
+{
+    QFETCH(double, value);
+    QFETCH(QString, shown);
+    QCOMPARE(general(value), shown);
+}
+
+void tst_DisplayFormat::amount_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("zero") << 0.0 << "0,0000";
+    QTest::newRow("negative zero") << -0.0 << "0,0000";
+    QTest::newRow("0.956236") << 0.956236 << "0,9562";
+    QTest::newRow("1.21102") << 1.21102 << "1,2110";
+    QTest::newRow("1218.2535 grouped") << 1218.2535 << "1.218,2535";
+    QTest::newRow("-0.0185") << -0.0185 << "-0,0185";
+    // Doubles just below a decimal half still round it away from zero.
+    QTest::newRow("1.01535") << 1.01535 << "1,0154";
+    QTest::newRow("1.01165") << 1.01165 << "1,0117";
+    QTest::newRow("net of 1.25") << 1.25 - 1.25 * 98.8 / 100 * 19 / 100 << "1,0154";
+    QTest::newRow("negative half away from zero") << -1.01535 << "-1,0154";
+    QTest::newRow("carry into the whole part") << 9.99995 << "10,0000";
+    QTest::newRow("carry into a new group") << 999.99996 << "1.000,0000";
+    QTest::newRow("rounds to nothing: no sign") << -0.00004 << "0,0000";
+    QTest::newRow("millions") << 1234567.891 << "1.234.567,8910";
+    QTest::newRow("beyond 15 digits")
+        << 1.2345678901234567e20 << "123.456.789.012.346.000.000,0000";
+    QTest::newRow("tiny") << 1e-300 << "0,0000";
+}
+
+void tst_DisplayFormat::amount()
+{
+    QFETCH(double, value);
+    QFETCH(QString, shown);
+    QCOMPARE(::amount(value), shown);
+}
+
+void tst_DisplayFormat::negativeForms_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<bool>("leadingZero");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("(1,1)") << 0 << true << "(1.234,5000)";
+    QTest::newRow("-1,1") << 1 << true << "-1.234,5000";
+    QTest::newRow("- 1,1") << 2 << true << "- 1.234,5000";
+    QTest::newRow("1,1-") << 3 << true << "1.234,5000-";
+    QTest::newRow("1,1 -") << 4 << true << "1.234,5000 -";
+}
+
+void tst_DisplayFormat::negativeForms()
+{
+    QFETCH(int, form);
+    QFETCH(bool, leadingZero);
+    QFETCH(QString, shown);
+    edicola::NumberSettings s;
+    s.negativeForm = form;
+    s.leadingZero = leadingZero;
+    QCOMPARE(::amount(-1234.5, s), shown);
+
+    s.leadingZero = false;
+    QCOMPARE(::amount(0.5, s), QStringLiteral(",5000"));
+}
+
+void tst_DisplayFormat::settingsFollowTheLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("general");
+    QTest::addColumn<QString>("amount");
+
+    QTest::newRow("Italian") << QLocale(QLocale::Italian, QLocale::Italy) << "0,0555"
+                             << "1.218,2535";
+    QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << "0.0555"
+                             << "1,218.2535";
+    QTest::newRow("German (Switzerland)") << QLocale(QLocale::German, QLocale::Switzerland)
+                                          << "0.0555" << QString::fromUtf8("1’218.2535");
+}
+
+void tst_DisplayFormat::settingsFollowTheLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, general);
+    QFETCH(QString, amount);
+
+    QLocale::setDefault(locale);
+    QCOMPARE(showGeneral(3 * 0.0185), general);
+    QCOMPARE(showAmount(1218.2535), amount);
+}
+
+QTEST_APPLESS_MAIN(tst_DisplayFormat)
+#include "tst_displayformat.moc"
