@@ -1,0 +1,13 @@
+#include "shell/forms.h"
+#include "shell/look.h"
+#include "shell/plicanza.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    look::apply();
+    forms::show(forms::defaultInstance<plicanza>());
+    return app.exec();
+}

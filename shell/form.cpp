@@ -1,0 +1,112 @@
+#include "form.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Buttons and entry fields paint their own face in the background colour; every
+// other control is filled with it.
+void fillBackground(QWidget *w, const look::Colour &colour, bool paintsOwnFace = false)
+{
+    if (!colour.isSet())
+        return;
+    QPalette palette = w->palette();
+    palette.setColor(w->backgroundRole(), colour.toQColor());
+    w->setPalette(palette);
+    w->setAutoFillBackground(!paintsOwnFace);
+}
+
+} // namespace
+
+Form::Form(const Window &window, std::span<const Control> controls)
+{
+    setWindowTitle(QString::fromUtf8(window.caption));
+    setFixedSize(look::px(window.width), look::px(window.height));
+    setFont(look::kDefaultFont.toQFont());
+    fillBackground(this, window.background);
+
+    std::vector<std::pair<int, QWidget *>> tabOrder;
+    for (const Control &c : controls) {
+        QWidget *w = create(c);
+        if (c.tab >= 0 && w->focusPolicy() != Qt::NoFocus)
+            tabOrder.emplace_back(c.tab, w);
+    }
+    std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    if (!tabOrder.empty())
+        tabOrder.front().second->setFocus();
+}
+
+QWidget *Form::create(const Control &c)
+{
+    QWidget *parent = c.container ? control<QWidget>(c.container) : this;
+    const QString caption = QString::fromUtf8(c.caption);
+    QWidget *w = nullptr;
+
+    switch (c.kind) {
+    case Control::Label: {
+        auto *label = new QLabel(caption, parent);
+        label->setWordWrap(true);
+        label->setAlignment(c.align | Qt::AlignTop);
+        w = label;
+        break;
+    }
+    case Control::TextBox: {
+        auto *edit = new QLineEdit(caption, parent);
+        edit->setAlignment(c.align | Qt::AlignVCenter);
+        w = edit;
+        break;
+    }
+    case Control::Button: {
+        auto *button = new QPushButton(caption, parent);
+        // Enter and Escape press no button.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        w = button;
+        break;
+    }
+    case Control::Frame:
+        w = new QGroupBox(caption, parent);
+        break;
+    case Control::Radio:
+        w = new QRadioButton(caption, parent);
+        break;
+    case Control::Check:
+        w = new QCheckBox(caption, parent);
+        break;
+    case Control::Picture: {
+        auto *picture = new QLabel(parent);
+        picture->setPixmap(QPixmap(caption));
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        w = picture;
+        break;
+    }
+    }
+
+    w->setObjectName(QLatin1String(c.name));
+    w->setGeometry(look::px(c.rect.left), look::px(c.rect.top), look::px(c.rect.width),
+                   look::px(c.rect.height));
+    if (c.font.family)
+        w->setFont(c.font.toQFont());
+    fillBackground(w, c.background, c.kind == Control::TextBox || c.kind == Control::Button);
+    return w;
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit unloaded();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "form.h"
+
+#include <QList>
+#include <QPointer>
+
+#include <functional>
+
+// The program's windows: each kind has at most one instance, created the first
+// time it is needed and reused until it is closed.
+namespace forms {
+
+// Windows created through defaultInstance and not closed since, oldest first.
+QList<Form *> loaded();
+
+// Closes every loaded window, hidden ones included.
+void closeAll();
+
+// Shows a window modeless with no owner and brings it to the front.
+void show(QWidget *form);
+
+namespace detail {
+template <class T> QPointer<T> &slot()
+{
+    static QPointer<T> instance;
+    return instance;
+}
+void load(Form *form, std::function<void()> forget);
+} // namespace detail
+
+// The instance of T if one is loaded, without creating it.
+template <class T> T *existing()
+{
+    return detail::slot<T>().data();
+}
+
+template <class T> T *defaultInstance()
+{
+    QPointer<T> &slot = detail::slot<T>();
+    if (!slot) {
+        slot = new T;
+        detail::load(slot, [] { detail::slot<T>().clear(); });
+    }
+    return slot;
+}
+
+} // namespace forms

@@ -1,0 +1,91 @@
+#include "look.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QStyleFactory>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace look {
+
+QColor Colour::toQColor() const
+{
+    switch (m_kind) {
+    case Kind::System:
+        return systemColour(SystemColour(m_value));
+    case Kind::Rgb:
+        return QColor((m_value >> 16) & 0xFF, (m_value >> 8) & 0xFF, m_value & 0xFF);
+    case Kind::None:
+        break;
+    }
+    return {};
+}
+
+QColor systemColour(SystemColour index)
+{
+#ifdef Q_OS_WIN
+    const DWORD c = GetSysColor(int(index));
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+#else
+    // The Windows 10 defaults.
+    switch (index) {
+    case ActiveCaption:
+        return QColor(153, 180, 209);
+    case InactiveCaption:
+        return QColor(191, 205, 219);
+    case ActiveBorder:
+        return QColor(180, 180, 180);
+    case AppWorkspace:
+        return QColor(171, 171, 171);
+    case Highlight:
+        return QColor(0, 120, 215);
+    case ButtonFace:
+        return QColor(240, 240, 240);
+    }
+    return QColor(240, 240, 240);
+#endif
+}
+
+QFont Font::toQFont() const
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPointSizeF(points);
+    font.setItalic(italic);
+    if (weight > 0)
+        font.setWeight(QFont::Weight(weight));
+    else
+        font.setBold(bold);
+    return font;
+}
+
+void installFontSubstitutes()
+{
+    struct Substitute
+    {
+        const char *family;
+        QStringList standIns;
+    };
+    const Substitute substitutes[] = {
+        {"Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
+        {"Arial Black", {"Liberation Sans", "DejaVu Sans"}},
+        {"MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "DejaVu Sans"}},
+        {"Brush Script MT", {"Z003", "URW Chancery L", "DejaVu Serif"}},
+    };
+    const QStringList installed = QFontDatabase::families();
+    for (const Substitute &s : substitutes) {
+        const QString family = QString::fromLatin1(s.family);
+        if (installed.contains(family))
+            continue;
+        QFont::insertSubstitutions(family, s.standIns);
+    }
+}
+
+void apply()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    installFontSubstitutes();
+}
+
+} // namespace look

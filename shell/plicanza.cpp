@@ -1,0 +1,171 @@
+#include "plicanza.h"
+
+#include "calculators/frmgratuito.h"
+#include "forms.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+using look::Colour;
+using look::kLightYellow;
+
+constexpr look::Font kChoiceFont{"Arial Black", 9.75, false, false, 900};
+
+constexpr Form::Window kWindow{"plicanza", 11280, 8040, Colour::system(look::ActiveCaption)};
+
+// The radio buttons are narrower than their captions; the labels beside them are
+// what the user reads, and clicking a label selects nothing.
+constexpr Control kControls[] = {
+    {"Titolo",
+     Control::Label,
+     "Corvalde",
+     {0, 0, 11295, 855},
+     0,
+     {"MS Sans Serif", 24},
+     Colour::system(look::InactiveCaption),
+     Qt::AlignHCenter},
+    {"Label1",
+     Control::Label,
+     "Controllo compensi plicanza inserti",
+     {240, 1200, 10935, 735},
+     1,
+     look::kHeadingFont,
+     kLightYellow,
+     Qt::AlignHCenter},
+    {"FrameScelta",
+     Control::Frame,
+     "Composizione plicanza",
+     {4560, 2520, 4095, 4695},
+     2,
+     {"MS Sans Serif", 9.75},
+     kLightYellow},
+    {"Option1",
+     Control::Radio,
+     "Option1",
+     {240, 960, 255, 255},
+     3,
+     {},
+     kLightYellow,
+     Qt::AlignLeft,
+     "FrameScelta"},
+    {"Option2",
+     Control::Radio,
+     "Option2",
+     {240, 1320, 255, 375},
+     4,
+     {},
+     kLightYellow,
+     Qt::AlignLeft,
+     "FrameScelta"},
+    {"Option3",
+     Control::Radio,
+     "Option3",
+     {240, 1800, 255, 495},
+     5,
+     {},
+     kLightYellow,
+     Qt::AlignLeft,
+     "FrameScelta"},
+    {"Option4",
+     Control::Radio,
+     "Option4",
+     {240, 2280, 255, 495},
+     6,
+     {},
+     kLightYellow,
+     Qt::AlignLeft,
+     "FrameScelta"},
+    {"Option5",
+     Control::Radio,
+     "Option5",
+     {240, 2880, 255, 255},
+     14,
+     {},
+     kLightYellow,
+     Qt::AlignLeft,
+     "FrameScelta"},
+    {"Label2",
+     Control::Label,
+     "Quotidiano + Inserto gratuito",
+     {600, 960, 3255, 255},
+     7,
+     kChoiceFont,
+     kLightYellow,
+     Qt::AlignLeft,
+     "FrameScelta"},
+    {"Label3",
+     Control::Label,
+     " Inserto a prezzo",
+     {600, 1440, 3255, 255},
+     8,
+     kChoiceFont,
+     kLightYellow,
+     Qt::AlignLeft,
+     "FrameScelta"},
+    {"Label4",
+     Control::Label,
+     "Quotidiano + Quotidiano",
+     {600, 1920, 3255, 255},
+     9,
+     kChoiceFont,
+     kLightYellow,
+     Qt::AlignLeft,
+     "FrameScelta"},
+    {"Label5",
+     Control::Label,
+     "Quotidiano + Periodico",
+     {600, 2400, 3255, 255},
+     10,
+     kChoiceFont,
+     kLightYellow,
+     Qt::AlignLeft,
+     "FrameScelta"},
+    {"Label6",
+     Control::Label,
+     "Periodico    + Periodico",
+     {600, 2880, 3135, 255},
+     11,
+     kChoiceFont,
+     kLightYellow,
+     Qt::AlignLeft,
+     "FrameScelta"},
+    {"Image1", Control::Picture, ":/shell/image1.gif", {840, 2880, 3000, 3450}},
+    {"CmdConferma", Control::Button, "Conferma", {7440, 6360, 1095, 615}, 12},
+    {"CmdEsci", Control::Button, "Esci", {9840, 6600, 1095, 615}, 13},
+};
+
+} // namespace
+
+plicanza::plicanza()
+    : Form(kWindow, kControls)
+    , Option1(control<QRadioButton>("Option1"))
+    , Option2(control<QRadioButton>("Option2"))
+    , Option3(control<QRadioButton>("Option3"))
+    , Option4(control<QRadioButton>("Option4"))
+    , Option5(control<QRadioButton>("Option5"))
+    , CmdConferma(control<QPushButton>("CmdConferma"))
+    , CmdEsci(control<QPushButton>("CmdEsci"))
+{
+    connect(CmdConferma, &QPushButton::clicked, this, &plicanza::CmdConferma_Click);
+    connect(CmdEsci, &QPushButton::clicked, this, &plicanza::CmdEsci_Click);
+}
+
+void plicanza::CmdConferma_Click()
+{
+    if (Option1->isChecked())
+        forms::show(forms::defaultInstance<FrmGratuito>());
+}
+
+void plicanza::CmdEsci_Click()
+{
+    close();
+}
+
+void plicanza::closeEvent(QCloseEvent *event)
+{
+    Form::closeEvent(event);
+    forms::closeAll();
+}
