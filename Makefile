@@ -1,0 +1,22 @@
+# Thin wrapper over CMake presets: `make run` and `make test` are all a newcomer needs.
+PRESET ?= dev
+BUILD := build/$(PRESET)
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: run test build deps clean
+
+run: build
+	./$(BUILD)/plicanza
+
+test: build
+	ctest --preset $(PRESET)
+
+build: deps
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET) -j $(JOBS)
+
+deps:
+	@sh scripts/deps.sh
+
+clean:
+	rm -rf build

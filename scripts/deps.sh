@@ -1,0 +1,25 @@
+#!/bin/sh
+# Installs the Debian packages the build, the program and its tests need.
+# As root it installs what is missing; otherwise it prints the line to run.
+set -eu
+
+packages="g++ make cmake qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
+fonts-liberation fonts-urw-base35 fonts-dejavu-core"
+
+missing=""
+for p in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+        missing="$missing $p"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    apt-get install -y -q --no-install-recommends $missing
+else
+    echo "Missing packages. Run:"
+    echo "  sudo apt-get install -y$missing"
+    exit 1
+fi
