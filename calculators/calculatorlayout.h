@@ -59,4 +59,39 @@ constexpr Control button(const char *name, const char *caption, Twips rect, int 
     return {name, Control::Button, caption, rect, tab, kPromptFont, background};
 }
 
+// A frame grouping radio buttons; they name it as their container.
+constexpr Control frame(const char *name, const char *caption, Twips rect)
+{
+    return {.name = name,
+            .kind = Control::Frame,
+            .caption = caption,
+            .rect = rect,
+            .background = look::kLightYellow};
+}
+
+// A radio button of an array (name_0, name_1, ...) inside a frame, in the
+// window's default font.
+constexpr Control option(const char *name, const char *caption, Twips rect, int tab,
+                         const char *frame, bool selected = false)
+{
+    return {.name = name,
+            .kind = Control::Radio,
+            .caption = caption,
+            .rect = rect,
+            .tab = tab,
+            .background = look::kLightYellow,
+            .container = frame,
+            .checked = selected};
+}
+
+constexpr Control checkBox(const char *name, const char *caption, Twips rect, int tab)
+{
+    return {.name = name,
+            .kind = Control::Check,
+            .caption = caption,
+            .rect = rect,
+            .tab = tab,
+            .background = look::kLightYellow};
+}
+
 } // namespace calculatorlayout

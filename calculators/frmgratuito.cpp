@@ -1,6 +1,7 @@
 #include "frmgratuito.h"
 
 #include "calculatorlayout.h"
+#include "calculatorwindow.h"
 #include "core/bundle.h"
 #include "entryfield.h"
 #include "regional.h"
@@ -44,14 +45,8 @@ FrmGratuito::FrmGratuito()
     , lblNetto(control<QLabel>("lblNetto"))
     , CmdCalcola(control<QPushButton>("CmdCalcola"))
     , CmdAnnulla(control<QPushButton>("CmdAnnulla"))
-    , CmdEsci(control<QPushButton>("CmdEsci"))
 {
-    connect(TxtPrzQ, &QLineEdit::textChanged, this, &FrmGratuito::TxtPrzQ_Change);
-    connect(TxtPrzOd, &QLineEdit::textChanged, this, &FrmGratuito::TxtPrzOd_Change);
-    connect(TxtNumIns, &QLineEdit::textChanged, this, &FrmGratuito::TxtNumIns_Change);
-    connect(CmdCalcola, &QPushButton::clicked, this, &FrmGratuito::CmdCalcola_Click);
-    connect(CmdAnnulla, &QPushButton::clicked, this, &FrmGratuito::CmdAnnulla_Click);
-    connect(CmdEsci, &QPushButton::clicked, this, &FrmGratuito::CmdEsci_Click);
+    connectEvents();
 }
 
 void FrmGratuito::TxtPrzQ_Change()
@@ -82,11 +77,7 @@ void FrmGratuito::CmdCalcola_Click()
 
 void FrmGratuito::CmdAnnulla_Click()
 {
-    TxtPrzOd->clear();
-    lblCompenso->clear();
-    lblNetto->clear();
-    TxtPrzQ->clear();
-    TxtNumIns->clear();
+    empty({TxtPrzOd, lblCompenso, lblNetto, TxtPrzQ, TxtNumIns});
     TxtPrzQ->setFocus();
 }
 

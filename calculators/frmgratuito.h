@@ -41,5 +41,4 @@ private:
     QLabel *lblNetto;
     QPushButton *CmdCalcola;
     QPushButton *CmdAnnulla;
-    QPushButton *CmdEsci;
 };

@@ -1,13 +1,14 @@
 #include "form.h"
 
-#include <QCheckBox>
+#include "wrappingbutton.h"
+
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaMethod>
 #include <QPixmap>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include <algorithm>
 #include <vector>
@@ -80,12 +81,18 @@ QWidget *Form::create(const Control &c)
     case Control::Frame:
         w = new QGroupBox(caption, parent);
         break;
-    case Control::Radio:
-        w = new QRadioButton(caption, parent);
+    case Control::Radio: {
+        auto *radio = new WrappingButton<QRadioButton>(caption, parent);
+        radio->setChecked(c.checked);
+        w = radio;
         break;
-    case Control::Check:
-        w = new QCheckBox(caption, parent);
+    }
+    case Control::Check: {
+        auto *check = new WrappingButton<QCheckBox>(caption, parent);
+        check->setChecked(c.checked);
+        w = check;
         break;
+    }
     case Control::Picture: {
         auto *picture = new QLabel(parent);
         picture->setPixmap(QPixmap(caption));
@@ -100,8 +107,55 @@ QWidget *Form::create(const Control &c)
                    look::px(c.rect.height));
     if (c.font.family)
         w->setFont(c.font.toQFont());
+    if (auto *frame = qobject_cast<QFrame *>(w); frame && c.border)
+        frame->setFrameStyle(QFrame::Box | QFrame::Plain);
     fillBackground(w, c.background, c.kind == Control::TextBox || c.kind == Control::Button);
     return w;
+}
+
+void Form::connectEvents()
+{
+    const QMetaObject *meta = metaObject();
+    for (int i = Form::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
+        const QMetaMethod slot = meta->method(i);
+        const QByteArray name = slot.name();
+        const qsizetype underscore = name.lastIndexOf('_');
+        if (slot.methodType() != QMetaMethod::Slot || underscore <= 0)
+            continue;
+        const QString source = QString::fromLatin1(name.left(underscore));
+        const QByteArray event = name.mid(underscore + 1);
+        const auto missing = [&] {
+            qFatal("%s::%s: no control for this event", meta->className(),
+                   slot.methodSignature().constData());
+        };
+
+        if (event == "Change" && slot.parameterCount() == 0) {
+            auto *field = findChild<QLineEdit *>(source);
+            if (!field)
+                missing();
+            connect(field, &QLineEdit::textChanged, this,
+                    [this, slot] { slot.invoke(this, Qt::DirectConnection); });
+        } else if (event == "Click" && slot.parameterCount() == 0) {
+            auto *button = findChild<QAbstractButton *>(source);
+            if (!button)
+                missing();
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, slot] { slot.invoke(this, Qt::DirectConnection); });
+        } else if (event == "Click" && slot.parameterCount() == 1 &&
+                   slot.parameterType(0) == QMetaType::Int) {
+            const QList<QAbstractButton *> array =
+                controlArray<QAbstractButton>(source.toLatin1().constData());
+            if (array.isEmpty())
+                missing();
+            for (int index = 0; index < array.size(); ++index) {
+                connect(array[index], &QAbstractButton::clicked, this, [this, slot, index] {
+                    slot.invoke(this, Qt::DirectConnection, Q_ARG(int, index));
+                });
+            }
+        } else {
+            missing();
+        }
+    }
 }
 
 void Form::closeEvent(QCloseEvent *event)

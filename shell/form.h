@@ -27,6 +27,8 @@ struct Control
     look::Colour background{};
     Qt::Alignment align = Qt::AlignLeft;
     const char *container = nullptr;
+    bool border = false;  // a single-line border (labels and pictures)
+    bool checked = false; // a radio button selected, a check box ticked at creation
 };
 
 // A top-level window built from its layout table. It never rearranges its
@@ -50,6 +52,25 @@ public:
         Q_ASSERT_X(found, "Form::control", name);
         return found;
     }
+
+    // A control array: the controls named name_0, name_1, ... in index order.
+    template <class T> QList<T *> controlArray(const char *name) const
+    {
+        QList<T *> array;
+        while (T *found = findChild<T *>(
+                   QLatin1String("%1_%2").arg(QLatin1String(name)).arg(array.size())))
+            array.append(found);
+        Q_ASSERT_X(!array.isEmpty(), "Form::controlArray", name);
+        return array;
+    }
+
+protected:
+    // Connects each event reaction of the window to its control by name, as the
+    // spec names them: a slot Name_Click() to the clicks of button Name, a slot
+    // Name_Click(int index) to the clicks of the control array Name_0, Name_1, ...,
+    // a slot Name_Change() to the text changes of entry field Name. Call it last
+    // in the constructor of the concrete window.
+    void connectEvents();
 
 signals:
     // Closed rather than hidden: the instance is on its way out.

@@ -1,6 +1,9 @@
 #include "plicanza.h"
 
 #include "calculators/frmgratuito.h"
+#include "calculators/frmnongratuito.h"
+#include "calculators/quot_period.h"
+#include "calculators/quot_quot.h"
 #include "forms.h"
 
 #include <QCloseEvent>
@@ -146,17 +149,21 @@ plicanza::plicanza()
     , Option3(control<QRadioButton>("Option3"))
     , Option4(control<QRadioButton>("Option4"))
     , Option5(control<QRadioButton>("Option5"))
-    , CmdConferma(control<QPushButton>("CmdConferma"))
-    , CmdEsci(control<QPushButton>("CmdEsci"))
 {
-    connect(CmdConferma, &QPushButton::clicked, this, &plicanza::CmdConferma_Click);
-    connect(CmdEsci, &QPushButton::clicked, this, &plicanza::CmdEsci_Click);
+    connectEvents();
 }
 
+// The kinds in order, the first selected one: Option4 and Option5 share a window.
 void plicanza::CmdConferma_Click()
 {
     if (Option1->isChecked())
         forms::show(forms::defaultInstance<FrmGratuito>());
+    else if (Option2->isChecked())
+        forms::show(forms::defaultInstance<FrmNonGratuito>());
+    else if (Option3->isChecked())
+        forms::show(forms::defaultInstance<Quot_Quot>());
+    else if (Option4->isChecked() || Option5->isChecked())
+        forms::show(forms::defaultInstance<Quot_Period>());
 }
 
 void plicanza::CmdEsci_Click()

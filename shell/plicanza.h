@@ -2,7 +2,6 @@
 
 #include "form.h"
 
-class QPushButton;
 class QRadioButton;
 
 // The start window: the choice of bundle kind, and the end of the program.
@@ -25,6 +24,4 @@ private:
     QRadioButton *Option3;
     QRadioButton *Option4;
     QRadioButton *Option5;
-    QPushButton *CmdConferma;
-    QPushButton *CmdEsci;
 };

@@ -5,7 +5,9 @@
 
 #include "shell/forms.h"
 #include "shell/look.h"
+#include "shell/wrappingbutton.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,15 +57,89 @@ inline void type(QWidget *form, const char *field, const QString &keys)
     }
 }
 
+// The named fields and labels that show some text; empty when all are empty.
+inline QStringList filled(QWidget *form, const QList<const char *> &names)
+{
+    QStringList found;
+    for (const char *name : names) {
+        if (!text(form, name).isEmpty())
+            found << QLatin1String(name);
+    }
+    return found;
+}
+
 inline void click(QWidget *form, const char *button)
 {
     QTest::mouseClick(child<QPushButton>(form, button), Qt::LeftButton);
+}
+
+// Clicks a radio button or check box on its indicator.
+inline void choose(QWidget *form, const char *name)
+{
+    QAbstractButton *button = child<QAbstractButton>(form, name);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+inline bool isChecked(QWidget *form, const char *name)
+{
+    return child<QAbstractButton>(form, name)->isChecked();
+}
+
+// Presses Tab (or Backtab) from the focused control, and names each control the
+// focus goes to.
+inline QStringList tabOrder(int presses, Qt::Key key = Qt::Key_Tab)
+{
+    QStringList order;
+    for (int i = 0; i < presses; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        order << QApplication::focusWidget()->objectName();
+    }
+    return order;
+}
+
+// Lists the labels, radio buttons and check boxes whose caption, word-wrapped as
+// it is drawn, does not fit in its control.
+inline QStringList clippedCaptions(QWidget *form)
+{
+    QStringList clipped;
+    for (QWidget *w : form->findChildren<QWidget *>()) {
+        QString caption;
+        QRect room;
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            caption = label->text();
+            room = label->contentsRect();
+        } else if (auto *button = qobject_cast<QAbstractButton *>(w);
+                   button && !qobject_cast<QPushButton *>(w)) {
+            caption = button->text();
+            room = captionRect(button);
+        }
+        if (caption.isEmpty())
+            continue;
+        const QRect needed = w->fontMetrics().boundingRect(
+            QRect(room.topLeft(), QSize(room.width(), 10000)), Qt::TextWordWrap, caption);
+        if (needed.width() > room.width() || needed.height() > room.height())
+            clipped << w->objectName();
+    }
+    return clipped;
 }
 
 inline void showAndActivate(QWidget *form)
 {
     forms::show(form);
     QVERIFY(QTest::qWaitForWindowActive(form));
+}
+
+// Closes the window with its close box, which discards it, and shows the
+// window kind again: a new instance, as on first creation.
+template <class T> T *reopenAfterCloseBox(T *form)
+{
+    form->close();
+    if (forms::existing<T>())
+        qFatal("a closed window is still loaded");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    T *fresh = forms::defaultInstance<T>();
+    showAndActivate(fresh);
+    return fresh;
 }
 
 } // namespace formtest

@@ -43,4 +43,33 @@ GratuitoResult calcolaGratuito(double PrzQ, double PrzOd, std::int16_t NumIns)
     return r;
 }
 
+double riaddebito(double PrzQuotRif, double rate)
+{
+    const double N98 = netPrice(PrzQuotRif, kBaseRate);
+    const double ND = netPrice(PrzQuotRif, rate);
+    return ND - N98;
+}
+
+NonGratuitoResult calcolaNonGratuito(double PrzInserto, double PrzQuotRif, double rate,
+                                     bool chkRiaddebito)
+{
+    NonGratuitoResult r;
+    r.Compenso = PrzInserto < kSogliaCompenso ? kCompensoRidotto : 0.0;
+    r.defiscalizzato = rate != kBaseRate;
+    if (r.defiscalizzato && chkRiaddebito)
+        r.Riaddebito = riaddebito(PrzQuotRif, rate);
+    r.NettoInserto = (netPrice(PrzInserto, rate) - r.Compenso) + r.Riaddebito;
+    return r;
+}
+
+CoppiaResult calcolaCoppia(double PrzA, double PrzB, double Compenso, Portatore chi)
+{
+    CoppiaResult r;
+    r.Compenso = Compenso;
+    r.NettoA = netPrice(PrzA);
+    r.NettoB = netPrice(PrzB);
+    (chi == Portatore::A ? r.NettoA : r.NettoB) -= r.Compenso;
+    return r;
+}
+
 } // namespace edicola

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace edicola {
@@ -27,5 +28,36 @@ struct GratuitoResult
     double Netto = 0;
 };
 GratuitoResult calcolaGratuito(double PrzQ, double PrzOd, std::int16_t NumIns);
+
+// Insert sold at a price of its own: compensation only below the threshold, the
+// margin at a chosen defiscalization rate, and on request a re-charge.
+inline constexpr double kSogliaCompenso = 5.00;
+inline constexpr std::array<double, 3> kDefiscalizzazione = {kBaseRate, 96, 92};
+
+// How much larger the reference newspaper's net is at `rate` than at 98.8 %: the
+// difference of the two nets, each held as a double. Not the algebraic shortcut
+// R * (98.8 - rate) * 19 / 10000, whose last digits differ.
+double riaddebito(double PrzQuotRif, double rate);
+
+struct NonGratuitoResult
+{
+    double Compenso = 0;
+    double Riaddebito = 0;
+    double NettoInserto = 0;
+    bool defiscalizzato = false; // a rate below 98.8 %: the re-charge has a figure to show
+};
+NonGratuitoResult calcolaNonGratuito(double PrzInserto, double PrzQuotRif, double rate,
+                                     bool chkRiaddebito);
+
+// Two products sold together, one compensation per bundle on the one that bears
+// it: newspaper + newspaper, newspaper or periodical + periodical.
+enum class Portatore { A, B };
+struct CoppiaResult
+{
+    double Compenso = 0;
+    double NettoA = 0;
+    double NettoB = 0;
+};
+CoppiaResult calcolaCoppia(double PrzA, double PrzB, double Compenso, Portatore chi);
 
 } // namespace edicola

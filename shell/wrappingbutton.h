@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include <type_traits>
+
+// Where a radio button or check box draws its indicator (at the left, centred
+// vertically, the original toolkit's size) and its caption (right of the
+// indicator, after the gap the original toolkit leaves, over the rest).
+QRect indicatorRect(const QAbstractButton *button);
+QRect captionRect(const QAbstractButton *button);
+
+// The caption flags: word-wrapped, centred vertically beside the indicator.
+inline constexpr int kCaptionFlags =
+    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+
+// A radio button or check box as the original toolkit has them. A caption longer
+// than one line word-wraps within the control, and the whole control takes the
+// click. Tab and Backtab into a group of radio buttons stop on its selected one.
+template <class Button> class WrappingButton : public Button
+{
+    static_assert(std::is_same_v<Button, QRadioButton> || std::is_same_v<Button, QCheckBox>);
+    static constexpr bool kRadio = std::is_same_v<Button, QRadioButton>;
+
+public:
+    using Button::Button;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        this->initStyleOption(&option);
+
+        QStyleOptionButton indicator = option;
+        indicator.rect = indicatorRect(this);
+        painter.drawPrimitive(
+            kRadio ? QStyle::PE_IndicatorRadioButton : QStyle::PE_IndicatorCheckBox, indicator);
+
+        // A control too narrow to hold a letter beside its indicator shows no
+        // caption at all, not a sliver of one.
+        const QRect caption = captionRect(this);
+        if (caption.width() < option.fontMetrics.averageCharWidth())
+            return;
+        painter.drawItemText(caption, kCaptionFlags, option.palette, this->isEnabled(), option.text,
+                             QPalette::WindowText);
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.rect = option.fontMetrics.boundingRect(caption, kCaptionFlags, option.text)
+                             .adjusted(-1, 0, 1, 0)
+                             .intersected(this->rect());
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+
+    bool hitButton(const QPoint &pos) const override { return this->rect().contains(pos); }
+
+    void focusInEvent(QFocusEvent *event) override
+    {
+        if constexpr (kRadio) {
+            if (QRadioButton *selected = selectedMate(event->reason())) {
+                selected->setFocus(event->reason());
+                return;
+            }
+        }
+        Button::focusInEvent(event);
+    }
+
+private:
+    // The selected radio button of this one's group, when the keyboard's tab
+    // order lands on an unselected one.
+    QRadioButton *selectedMate(Qt::FocusReason reason) const
+    {
+        if ((reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) ||
+            this->isChecked() || !this->autoExclusive() || !this->parentWidget())
+            return nullptr;
+        const auto mates =
+            this->parentWidget()->template findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
+        for (QRadioButton *mate : mates) {
+            if (mate->isChecked() && mate->autoExclusive() && mate->isEnabled())
+                return mate;
+        }
+        return nullptr;
+    }
+};
