@@ -65,11 +65,11 @@ public:
     }
 
 protected:
-    // Connects each event reaction of the window to its control by name, as the
-    // spec names them: a slot Name_Click() to the clicks of button Name, a slot
-    // Name_Click(int index) to the clicks of the control array Name_0, Name_1, ...,
-    // a slot Name_Change() to the text changes of entry field Name. Call it last
-    // in the constructor of the concrete window.
+    // Connects each event reaction of the window to its control by name, the
+    // control's name, an underscore and the event: a slot Name_Click() to the clicks of button
+    // Name, a slot Name_Click(int index) to the clicks of the control array Name_0, Name_1, ..., a
+    // slot Name_Change() to the text changes of entry field Name. Call it last in the constructor
+    // of the concrete window.
     void connectEvents();
 
 signals:

@@ -101,7 +101,7 @@ void tst_Bundle::riaddebitoIsTheDifferenceOfTheNets_data()
                                      << "0,0000";
 }
 
-// Step 3 of Part 2.3: N98 and ND each held as a double, then ND - N98. The
+// The re-charge: N98 and ND each held as a double, then ND - N98. The
 // algebraic shortcut R * (98.8 - D) * 19 / 10000 differs in its last digits,
 // and where the exact figure is a half it even shows differently.
 void tst_Bundle::riaddebitoIsTheDifferenceOfTheNets()

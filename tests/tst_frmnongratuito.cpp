@@ -128,7 +128,6 @@ void tst_FrmNonGratuito::calcola_data()
     QTest::addColumn<QStringList>("shown"); // compensation, re-charge, net price
 
     const QByteArray r98 = "Option1_0", r96 = "Option1_1", r92 = "Option1_2";
-    // The worked examples of Part 2.3.
     QTest::newRow("4.50, 98,80, unticked")
         << "4.50"
         << "1.20" << r98 << false << QStringList{"0,0037", "", "3,6516"};
@@ -196,8 +195,8 @@ void tst_FrmNonGratuito::aFullRateCalculationEmptiesAnEarlierRecharge_data()
     QTest::newRow("after 92") << QByteArray("Option1_2");
 }
 
-// Mended fault: the spec leaves the earlier figure open; beside a net price that
-// no longer includes it, it would be plainly wrong.
+// An earlier re-charge left beside a net price that no longer includes it would
+// be plainly wrong.
 void tst_FrmNonGratuito::aFullRateCalculationEmptiesAnEarlierRecharge()
 {
     QFETCH(QByteArray, earlier);
