@@ -16,10 +16,6 @@ private slots:
     void marginBeyondTheProductRange();
     void riaddebitoIsTheDifferenceOfTheNets_data();
     void riaddebitoIsTheDifferenceOfTheNets();
-    void nonGratuito_data();
-    void nonGratuito();
-    void coppia_data();
-    void coppia();
 };
 
 void tst_Bundle::marginStepOrder_data()
@@ -126,84 +122,6 @@ void tst_Bundle::riaddebitoIsTheDifferenceOfTheNets()
     };
     QCOMPARE(show(edicola::riaddebito(R, rate)), shown);
     QCOMPARE(show(shortcut), shortcutShown);
-}
-
-void tst_Bundle::nonGratuito_data()
-{
-    QTest::addColumn<double>("P");
-    QTest::addColumn<double>("R");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<bool>("box");
-    QTest::addColumn<double>("compenso");
-    QTest::addColumn<double>("riaddebito");
-    QTest::addColumn<bool>("defiscalizzato");
-
-    QTest::newRow("98.8, box ticked") << 4.5 << 1.2 << 0 << true << 0.0037 << 0.0 << false;
-    QTest::newRow("96, unticked") << 4.5 << 1.2 << 1 << false << 0.0037 << 0.0 << true;
-    QTest::newRow("96, ticked") << 4.5 << 1.2 << 1 << true << 0.0037 << edicola::riaddebito(1.2, 96)
-                                << true;
-    QTest::newRow("92, ticked, 6.90")
-        << 6.9 << 1.5 << 2 << true << 0.0 << edicola::riaddebito(1.5, 92) << true;
-    QTest::newRow("exactly 5.00") << 5.0 << 0.0 << 0 << false << 0.0 << 0.0 << false;
-    QTest::newRow("4.99") << 4.99 << 0.0 << 0 << false << 0.0037 << 0.0 << false;
-    QTest::newRow("empty") << 0.0 << 0.0 << 0 << false << 0.0037 << 0.0 << false;
-}
-
-void tst_Bundle::nonGratuito()
-{
-    QFETCH(double, P);
-    QFETCH(double, R);
-    QFETCH(int, index);
-    QFETCH(bool, box);
-    QFETCH(double, compenso);
-    QFETCH(double, riaddebito);
-    QFETCH(bool, defiscalizzato);
-
-    const double rate = edicola::kDefiscalizzazione[std::size_t(index)];
-    const edicola::NonGratuitoResult r = edicola::calcolaNonGratuito(P, R, rate, box);
-    QCOMPARE(r.Compenso, compenso);
-    QCOMPARE(r.Riaddebito, riaddebito);
-    QCOMPARE(r.defiscalizzato, defiscalizzato);
-    // ((P - margin) - Compenso) + Riaddebito, in this order.
-    volatile double netto = P - edicola::margin(P, rate);
-    netto = netto - compenso;
-    netto = netto + riaddebito;
-    QCOMPARE(r.NettoInserto, double(netto));
-}
-
-void tst_Bundle::coppia_data()
-{
-    QTest::addColumn<double>("A");
-    QTest::addColumn<double>("B");
-    QTest::addColumn<double>("compenso");
-    QTest::addColumn<bool>("onA");
-    QTest::addColumn<double>("nettoA");
-    QTest::addColumn<double>("nettoB");
-
-    QTest::newRow("on A") << 1.2 << 1.0 << 0.0185 << true << 0.956236 << 0.81228;
-    QTest::newRow("on B") << 1.2 << 1.0 << 0.0185 << false << 0.974736 << 0.79378;
-    QTest::newRow("0.0037 on A") << 1.2 << 5.9 << 0.0037 << true << 0.971036 << 4.792452;
-    QTest::newRow("empty") << 0.0 << 0.0 << 0.0185 << true << -0.0185 << 0.0;
-}
-
-// The margin first, the compensation second, and only on the bearer.
-void tst_Bundle::coppia()
-{
-    QFETCH(double, A);
-    QFETCH(double, B);
-    QFETCH(double, compenso);
-    QFETCH(bool, onA);
-    QFETCH(double, nettoA);
-    QFETCH(double, nettoB);
-
-    const edicola::CoppiaResult r =
-        edicola::calcolaCoppia(A, B, compenso, onA ? edicola::Portatore::A : edicola::Portatore::B);
-    QCOMPARE(r.Compenso, compenso);
-    QVERIFY(qFuzzyCompare(r.NettoA + 1, nettoA + 1));
-    QVERIFY(qFuzzyCompare(r.NettoB + 1, nettoB + 1));
-    const double bare = onA ? A : B;
-    QCOMPARE(onA ? r.NettoA : r.NettoB, edicola::netPrice(bare) - compenso);
-    QCOMPARE(onA ? r.NettoB : r.NettoA, edicola::netPrice(onA ? B : A));
 }
 
 QTEST_APPLESS_MAIN(tst_Bundle)

@@ -159,30 +159,8 @@ void tst_NumberReading::fieldRule_data()
     const FieldKind count = FieldKind::Count;
     QTest::newRow("price: empty") << price << ""
                                   << "" << false;
-    QTest::newRow("price: digit kept") << price << "12"
-                                       << "12" << false;
-    QTest::newRow("price: point kept") << price << "1."
-                                       << "1." << false;
-    QTest::newRow("price: comma kept") << price << "1,"
-                                       << "1," << false;
-    QTest::newRow("price: letter removed") << price << "12a"
-                                           << "12" << true;
-    QTest::newRow("price: lone letter") << price << "a"
-                                        << "" << true;
-    QTest::newRow("price: pasted 3,5abc") << price << "3,5abc"
-                                          << "3,5" << true;
-    QTest::newRow("price: letters only") << price << "abc"
-                                         << "" << true;
-    QTest::newRow("price: minus at the end") << price << "5-"
-                                             << "5" << true;
     QTest::newRow("price: minus in front stays") << price << "-5"
                                                  << "-5" << false;
-    QTest::newRow("price: blank at the end") << price << "1 "
-                                             << "1" << true;
-    QTest::newRow("price: blank inside stays") << price << "1 2"
-                                               << "1 2" << false;
-    QTest::newRow("price: letter inside stays") << price << "1x2"
-                                                << "1x2" << false;
     QTest::newRow("price: out of range shortened") << price << "1E999"
                                                    << "1E99" << true;
     QTest::newRow("price: out of range behind a letter") << price << "1E400x"
@@ -191,16 +169,8 @@ void tst_NumberReading::fieldRule_data()
                                                << "&H12345678" << true;
     QTest::newRow("price: underflow is in range") << price << "1E-999"
                                                   << "1E-999" << false;
-    QTest::newRow("count: digit kept") << count << "3"
-                                       << "3" << false;
-    QTest::newRow("count: point removed") << count << "3."
-                                          << "3" << true;
-    QTest::newRow("count: comma removed") << count << "3,"
-                                          << "3" << true;
     QTest::newRow("count: 2.5 stays") << count << "2.5"
                                       << "2.5" << false;
-    QTest::newRow("count: beyond 16 bits") << count << "40000"
-                                           << "4000" << true;
     QTest::newRow("count: below -32768") << count << "-99999"
                                          << "-9999" << true;
     QTest::newRow("count: exponent") << count << "1E10"
