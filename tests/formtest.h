@@ -129,17 +129,4 @@ inline void showAndActivate(QWidget *form)
     QVERIFY(QTest::qWaitForWindowActive(form));
 }
 
-// Closes the window with its close box, which discards it, and shows the
-// window kind again: a new instance, as on first creation.
-template <class T> T *reopenAfterCloseBox(T *form)
-{
-    form->close();
-    if (forms::existing<T>())
-        qFatal("a closed window is still loaded");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    T *fresh = forms::defaultInstance<T>();
-    showAndActivate(fresh);
-    return fresh;
-}
-
 } // namespace formtest
