@@ -149,6 +149,24 @@ bool decode(std::string_view bytes, std::string &text)
     return true;
 }
 
+// Reads from t[i] into `out` up to a single `end`, which it passes; a doubled
+// `end` stands for one. False when the text, or the pair at a ';', ends first.
+bool readUpTo(std::string_view t, std::size_t &i, char end, std::string &out, bool pairEnds)
+{
+    while (i < t.size() && !(pairEnds && t[i] == ';')) {
+        if (t[i] != end) {
+            out += t[i++];
+        } else if (i + 1 < t.size() && t[i + 1] == end) {
+            out += end;
+            i += 2;
+        } else {
+            ++i;
+            return true;
+        }
+    }
+    return false;
+}
+
 bool isSection(std::string_view line)
 {
     return !line.empty() && line.front() == '[';
@@ -300,20 +318,7 @@ ParsedInitString parseInitString(std::string_view t)
             break;
 
         std::string key;
-        bool equals = false;
-        while (i < n && t[i] != ';') {
-            if (t[i] == '=') {
-                if (i + 1 < n && t[i + 1] == '=') {
-                    key += '=';
-                    i += 2;
-                    continue;
-                }
-                equals = true;
-                ++i;
-                break;
-            }
-            key += t[i++];
-        }
+        const bool equals = readUpTo(t, i, '=', key, true);
         if (!equals) {
             result.error = DataLinkError::MissingEquals;
             return result;
@@ -329,20 +334,7 @@ ParsedInitString parseInitString(std::string_view t)
         std::string value;
         if (i < n && (t[i] == '"' || t[i] == '\'')) {
             const char quote = t[i++];
-            bool closed = false;
-            while (i < n) {
-                if (t[i] == quote) {
-                    if (i + 1 < n && t[i + 1] == quote) {
-                        value += quote;
-                        i += 2;
-                        continue;
-                    }
-                    closed = true;
-                    ++i;
-                    break;
-                }
-                value += t[i++];
-            }
+            const bool closed = readUpTo(t, i, quote, value, false);
             if (!closed) {
                 result.error = DataLinkError::UnterminatedQuote;
                 return result;

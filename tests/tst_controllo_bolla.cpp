@@ -4,6 +4,7 @@
 
 #include "bolla/controllo_bolla.h"
 #include "bolla/datacontrol.h"
+#include "datalinkfile.h"
 #include "formtest.h"
 #include "shell/plicanza.h"
 
@@ -42,16 +43,6 @@ enum class Schema { Full, NoTable, NoNetPrice };
 
 const bolla::Timeouts kQuick{2, 300};
 const QString kOwner = QStringLiteral("owner");
-
-QByteArray utf16le(const QString &text)
-{
-    QByteArray bytes("\xFF\xFE", 2);
-    for (QChar c : text) {
-        bytes.append(char(c.unicode() & 0xFF));
-        bytes.append(char(c.unicode() >> 8));
-    }
-    return bytes;
-}
 
 bool exec(const QString &sql)
 {
@@ -221,7 +212,7 @@ private:
     QDate today;
 
     bool makeTable(const QList<Row> &rows, Schema schema = Schema::Full);
-    QString writeDataLink(const QString &initString, bool asUtf16 = true);
+    QString writeDataLink(const QString &initString);
     Controllo_bolla *open(const QString &initString = {});
     void selectRow(QTableView *grid, int row);
 
@@ -283,15 +274,13 @@ bool tst_Controllo_bolla::makeTable(const QList<Row> &rows, Schema schema)
     return owner.commit();
 }
 
-QString tst_Controllo_bolla::writeDataLink(const QString &initString, bool asUtf16)
+QString tst_Controllo_bolla::writeDataLink(const QString &initString)
 {
     const QString path = backend->folder.filePath(QStringLiteral("Testo.udl"));
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write %s", qPrintable(path));
-    const QString content =
-        "[oledb]\r\n; Everything after this line is an OLE DB initstring\r\n" + initString + "\r\n";
-    f.write(asUtf16 ? utf16le(content) : content.toUtf8());
+    f.write(datalinkfile::utf16le(datalinkfile::kHeader + initString + "\r\n"));
     return path;
 }
 

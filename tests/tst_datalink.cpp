@@ -1,4 +1,5 @@
 #include "bolla/datalink.h"
+#include "datalinkfile.h"
 
 #include <QtTest>
 
@@ -8,21 +9,13 @@
 
 using bolla::DataLinkError;
 using bolla::ProviderError;
+using datalinkfile::kHeader;
+using datalinkfile::utf16le;
 
 Q_DECLARE_METATYPE(bolla::DataLinkError)
 Q_DECLARE_METATYPE(bolla::ProviderError)
 
 namespace {
-
-QByteArray utf16le(const QString &text)
-{
-    QByteArray bytes("\xFF\xFE", 2);
-    for (QChar c : text) {
-        bytes.append(char(c.unicode() & 0xFF));
-        bytes.append(char(c.unicode() >> 8));
-    }
-    return bytes;
-}
 
 // The pairs as "key=value" lines, in order, for comparing.
 QString listed(const bolla::InitString &init)
@@ -41,9 +34,6 @@ bolla::InitString parsedInit(const char *text)
     return parsed.init;
 }
 
-const QString kHeader = QStringLiteral("[oledb]\r\n; Everything after this line is an OLE DB "
-                                       "initstring\r\n");
-
 } // namespace
 
 class tst_DataLink : public QObject
@@ -56,6 +46,8 @@ private slots:
     void initString();
     void provider_data();
     void provider();
+    void providerErrors_data();
+    void providerErrors();
     void readOnlyWherever_data();
     void readOnlyWherever();
     void connectionString_data();
@@ -195,144 +187,84 @@ void tst_DataLink::initString()
         QCOMPARE(listed(parsed.init), pairs);
 }
 
+// The connection as "driver|database|host|port|user|password".
 void tst_DataLink::provider_data()
 {
     QTest::addColumn<QString>("init");
-    QTest::addColumn<ProviderError>("error");
-    QTest::addColumn<QString>("driver");
-    QTest::addColumn<QString>("database");
-    QTest::addColumn<QString>("host");
-    QTest::addColumn<int>("port");
-    QTest::addColumn<QString>("user");
-    QTest::addColumn<QString>("password");
-    const auto none = ProviderError::None;
+    QTest::addColumn<QString>("connection");
 
-    QTest::newRow("SQLite, relative path beside the link")
-        << "Provider=SQLite;Data Source=bolla.db" << none << "QSQLITE"
-        << "/links/bolla.db"
-        << "" << -1 << ""
-        << "";
-    QTest::newRow("QSQLITE, absolute path")
-        << "Provider=QSQLITE;Data Source=/data/b.db" << none << "QSQLITE"
-        << "/data/b.db"
-        << "" << -1 << ""
-        << "";
-    QTest::newRow("provider in any case, with a version")
-        << "provider=sqlite.1;Data Source=/b.db" << none << "QSQLITE"
-        << "/b.db"
-        << "" << -1 << ""
-        << "";
-    QTest::newRow("no provider: SQLite") << "Data Source=/b.db" << none << "QSQLITE"
-                                         << "/b.db"
-                                         << "" << -1 << ""
-                                         << "";
-    QTest::newRow("SQLite without a file") << "Provider=SQLite" << ProviderError::NoDataSource << ""
-                                           << ""
-                                           << "" << -1 << ""
-                                           << "";
-    QTest::newRow("SQLite with a blank file")
-        << "Provider=SQLite;Data Source= " << ProviderError::NoDataSource << ""
-        << ""
-        << "" << -1 << ""
-        << "";
+    QTest::newRow("SQLite, relative path beside the link") << "Provider=SQLite;Data Source=bolla.db"
+                                                           << "QSQLITE|/links/bolla.db||-1||";
+    QTest::newRow("QSQLITE, absolute path") << "Provider=QSQLITE;Data Source=/data/b.db"
+                                            << "QSQLITE|/data/b.db||-1||";
+    QTest::newRow("provider in any case, with a version") << "provider=sqlite.1;Data Source=/b.db"
+                                                          << "QSQLITE|/b.db||-1||";
+    QTest::newRow("no provider: SQLite") << "Data Source=/b.db"
+                                         << "QSQLITE|/b.db||-1||";
+    QTest::newRow("blank provider is no provider") << "Provider= ;Data Source=/b.db"
+                                                   << "QSQLITE|/b.db||-1||";
     QTest::newRow("PostgreSQL, host and port")
         << "Provider=QPSQL;Data Source=127.0.0.1:5433;Initial Catalog=bolla;User ID=ada;"
            "Password=\"s;3\";Persist Security Info=True"
-        << none << "QPSQL"
-        << "bolla"
-        << "127.0.0.1" << 5433 << "ada"
-        << "s;3";
-    QTest::newRow("PostgreSQL, host alone") << "Provider=PostgreSQL;Data Source=localhost;"
-                                               "Initial Catalog=b"
-                                            << none << "QPSQL"
-                                            << "b"
-                                            << "localhost" << -1 << ""
-                                            << "";
-    QTest::newRow("PostgreSQL, IPv6 loopback")
-        << "Provider=QPSQL;Data Source=[::1]:5432" << none << "QPSQL"
-        << ""
-        << "::1" << 5432 << ""
-        << "";
-    QTest::newRow("PostgreSQL, port 0")
-        << "Provider=QPSQL;Data Source=h:0" << ProviderError::BadPort << ""
-        << ""
-        << "" << -1 << ""
-        << "";
-    QTest::newRow("PostgreSQL, port too high")
-        << "Provider=QPSQL;Data Source=h:65536" << ProviderError::BadPort << ""
-        << ""
-        << "" << -1 << ""
-        << "";
-    QTest::newRow("PostgreSQL, port not a number")
-        << "Provider=QPSQL;Data Source=h:54x" << ProviderError::BadPort << ""
-        << ""
-        << "" << -1 << ""
-        << "";
-    QTest::newRow("PostgreSQL, empty port")
-        << "Provider=QPSQL;Data Source=h:" << ProviderError::BadPort << ""
-        << ""
-        << "" << -1 << ""
-        << "";
-    QTest::newRow("PostgreSQL, unclosed bracket")
-        << "Provider=QPSQL;Data Source=[::1:5432" << ProviderError::BadPort << ""
-        << ""
-        << "" << -1 << ""
-        << "";
-    QTest::newRow("ODBC data source name")
-        << "Provider=MSDASQL.1;Data Source=Bolla;User ID=ada" << none << "QODBC"
-        << "DSN=Bolla"
-        << "" << -1 << "ada"
-        << "";
+        << "QPSQL|bolla|127.0.0.1|5433|ada|s;3";
+    QTest::newRow("PostgreSQL, host alone")
+        << "Provider=PostgreSQL;Data Source=localhost;Initial Catalog=b"
+        << "QPSQL|b|localhost|-1||";
+    QTest::newRow("PostgreSQL, IPv6 loopback") << "Provider=QPSQL;Data Source=[::1]:5432"
+                                               << "QPSQL||::1|5432||";
+    QTest::newRow("ODBC data source name") << "Provider=MSDASQL.1;Data Source=Bolla;User ID=ada"
+                                           << "QODBC|DSN=Bolla||-1|ada|";
     QTest::newRow("ODBC, the rest passed through")
         << "Provider=QODBC;Extended Properties=\"DRIVER={SQLite3};Timeout=1\";"
            "Initial Catalog=b;Trusted_Connection=yes;Password=p"
-        << none << "QODBC"
-        << "DRIVER={SQLite3};Timeout=1;DATABASE=b;Trusted_Connection=yes"
-        << "" << -1 << ""
-        << "p";
-    QTest::newRow("ODBC, a value with ; is braced")
-        << "Provider=QODBC;Data Source=\"a;b}\"" << none << "QODBC"
-        << "DSN={a;b}}}"
-        << "" << -1 << ""
-        << "";
-    QTest::newRow("ODBC naming nothing") << "Provider=QODBC" << ProviderError::NoDataSource << ""
-                                         << ""
-                                         << "" << -1 << ""
-                                         << "";
-    QTest::newRow("unknown provider") << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=b.mdb"
-                                      << ProviderError::UnknownProvider << ""
-                                      << ""
-                                      << "" << -1 << ""
-                                      << "";
-    QTest::newRow("blank provider is no provider")
-        << "Provider= ;Data Source=/b.db" << none << "QSQLITE"
-        << "/b.db"
-        << "" << -1 << ""
-        << "";
+        << "QODBC|DRIVER={SQLite3};Timeout=1;DATABASE=b;Trusted_Connection=yes||-1||p";
+    QTest::newRow("ODBC, a value with ; is braced") << "Provider=QODBC;Data Source=\"a;b}\""
+                                                    << "QODBC|DSN={a;b}}}||-1||";
 }
 
 void tst_DataLink::provider()
 {
     QFETCH(QString, init);
-    QFETCH(ProviderError, error);
-    QFETCH(QString, driver);
-    QFETCH(QString, database);
-    QFETCH(QString, host);
-    QFETCH(int, port);
-    QFETCH(QString, user);
-    QFETCH(QString, password);
-
+    QFETCH(QString, connection);
     const bolla::MappedConnection mapped =
         bolla::connectionFor(parsedInit(init.toUtf8().constData()), "/links");
-    QCOMPARE(mapped.error, error);
-    if (error != ProviderError::None)
-        return;
-    QCOMPARE(QString::fromStdString(mapped.spec.driver), driver);
-    QCOMPARE(QString::fromStdString(mapped.spec.databaseName), database);
-    QCOMPARE(QString::fromStdString(mapped.spec.hostName), host);
-    QCOMPARE(mapped.spec.port, port);
-    QCOMPARE(QString::fromStdString(mapped.spec.userName), user);
-    QCOMPARE(QString::fromStdString(mapped.spec.password), password);
+    QCOMPARE(mapped.error, ProviderError::None);
+    const bolla::ConnectionSpec &c = mapped.spec;
+    QCOMPARE(QStringList({QString::fromStdString(c.driver), QString::fromStdString(c.databaseName),
+                          QString::fromStdString(c.hostName), QString::number(c.port),
+                          QString::fromStdString(c.userName), QString::fromStdString(c.password)})
+                 .join(u'|'),
+             connection);
+}
+
+void tst_DataLink::providerErrors_data()
+{
+    QTest::addColumn<QString>("init");
+    QTest::addColumn<ProviderError>("error");
+
+    QTest::newRow("SQLite without a file") << "Provider=SQLite" << ProviderError::NoDataSource;
+    QTest::newRow("SQLite with a blank file")
+        << "Provider=SQLite;Data Source= " << ProviderError::NoDataSource;
+    QTest::newRow("PostgreSQL, port 0")
+        << "Provider=QPSQL;Data Source=h:0" << ProviderError::BadPort;
+    QTest::newRow("PostgreSQL, port too high")
+        << "Provider=QPSQL;Data Source=h:65536" << ProviderError::BadPort;
+    QTest::newRow("PostgreSQL, port not a number")
+        << "Provider=QPSQL;Data Source=h:54x" << ProviderError::BadPort;
+    QTest::newRow("PostgreSQL, empty port")
+        << "Provider=QPSQL;Data Source=h:" << ProviderError::BadPort;
+    QTest::newRow("PostgreSQL, unclosed bracket")
+        << "Provider=QPSQL;Data Source=[::1:5432" << ProviderError::BadPort;
+    QTest::newRow("ODBC naming nothing") << "Provider=QODBC" << ProviderError::NoDataSource;
+    QTest::newRow("unknown provider")
+        << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=b.mdb" << ProviderError::UnknownProvider;
+}
+
+void tst_DataLink::providerErrors()
+{
+    QFETCH(QString, init);
+    QFETCH(ProviderError, error);
+    QCOMPARE(bolla::connectionFor(parsedInit(init.toUtf8().constData()), "/links").error, error);
 }
 
 void tst_DataLink::readOnlyWherever_data()
