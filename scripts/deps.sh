@@ -4,7 +4,8 @@
 set -eu
 
 packages="g++ make cmake qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
-fonts-liberation fonts-urw-base35 fonts-dejavu-core"
+fonts-liberation fonts-urw-base35 fonts-dejavu-core \
+libsqlite3-dev libqt6sql6-psql postgresql sqlite3"
 
 missing=""
 for p in $packages; do

@@ -3,12 +3,15 @@
 #include "wrappingbutton.h"
 
 #include <QCloseEvent>
+#include <QDateEdit>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaMethod>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTableView>
 
 #include <algorithm>
 #include <vector>
@@ -25,6 +28,25 @@ void fillBackground(QWidget *w, const look::Colour &colour, bool paintsOwnFace =
     palette.setColor(w->backgroundRole(), colour.toQColor());
     w->setPalette(palette);
     w->setAutoFillBackground(!paintsOwnFace);
+}
+
+// The caption line takes the top of the grid's box; the table keeps the rest.
+void addCaptionLine(QTableView *grid, const QString &caption)
+{
+    auto *line = new QLabel(caption, grid->parentWidget());
+    line->setObjectName(grid->objectName() + QLatin1String("Caption"));
+    line->setFont(grid->font());
+    line->setAlignment(Qt::AlignCenter);
+    line->setFrameShape(QFrame::Box);
+    line->setBackgroundRole(QPalette::Button);
+    line->setAutoFillBackground(true);
+    // One line of text to a row, as the caption line.
+    const int height = line->sizeHint().height() + 2;
+    grid->verticalHeader()->setDefaultSectionSize(height);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    const QRect box = grid->geometry();
+    line->setGeometry(box.left(), box.top(), box.width(), height);
+    grid->setGeometry(box.adjusted(0, height, 0, 0));
 }
 
 } // namespace
@@ -100,6 +122,23 @@ QWidget *Form::create(const Control &c)
         w = picture;
         break;
     }
+    case Control::Grid: {
+        auto *grid = new QTableView(parent);
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+        grid->setSelectionMode(QAbstractItemView::SingleSelection);
+        grid->setWordWrap(false);
+        // Tab leaves the grid for the next control.
+        grid->setTabKeyNavigation(false);
+        w = grid;
+        break;
+    }
+    case Control::DatePicker: {
+        auto *picker = new QDateEdit(parent);
+        picker->setCalendarPopup(true);
+        w = picker;
+        break;
+    }
     }
 
     w->setObjectName(QLatin1String(c.name));
@@ -110,6 +149,8 @@ QWidget *Form::create(const Control &c)
     if (auto *frame = qobject_cast<QFrame *>(w); frame && c.border)
         frame->setFrameStyle(QFrame::Box | QFrame::Plain);
     fillBackground(w, c.background, c.kind == Control::TextBox || c.kind == Control::Button);
+    if (c.kind == Control::Grid)
+        addCaptionLine(static_cast<QTableView *>(w), caption);
     return w;
 }
 

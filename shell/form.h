@@ -12,7 +12,9 @@ class QCloseEvent;
 // window's client area or to the frame named as container.
 struct Control
 {
-    enum Kind { Label, TextBox, Button, Frame, Radio, Check, Picture };
+    // A Grid is a read-only table under a caption line; a DatePicker a date
+    // field with a calendar pop-up.
+    enum Kind { Label, TextBox, Button, Frame, Radio, Check, Picture, Grid, DatePicker };
     struct Twips
     {
         int left, top, width, height;

@@ -1,5 +1,6 @@
 #include "plicanza.h"
 
+#include "bolla/controllo_bolla.h"
 #include "calculators/frmgratuito.h"
 #include "calculators/frmnongratuito.h"
 #include "calculators/quot_period.h"
@@ -169,6 +170,11 @@ void plicanza::CmdConferma_Click()
 void plicanza::CmdEsci_Click()
 {
     close();
+}
+
+void plicanza::MostraControlloBolla()
+{
+    forms::show(forms::defaultInstance<Controllo_bolla>());
 }
 
 void plicanza::closeEvent(QCloseEvent *event)

@@ -15,6 +15,9 @@ public slots:
     void CmdConferma_Click();
     void CmdEsci_Click();
 
+    // Shows the delivery-note viewer. No control, menu or key calls it.
+    void MostraControlloBolla();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

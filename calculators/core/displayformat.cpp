@@ -33,11 +33,11 @@ Decimal15 decimal15(double magnitude)
     return d;
 }
 
-// Whole and fractional digit strings of a 15-digit decimal rounded to four
-// decimals, a half going away from zero.
-void roundToFourDecimals(const Decimal15 &d, std::string &whole, std::string &fraction)
+// Whole and fractional digit strings of a 15-digit decimal rounded to a number
+// of decimals, a half going away from zero.
+void roundToDecimals(const Decimal15 &d, int decimals, std::string &whole, std::string &fraction)
 {
-    // Lay the digits out positionally with at least five decimals to look at.
+    // Lay the digits out positionally with one decimal more than kept to look at.
     std::string positional;
     int point = d.pointPos;
     if (point <= 0) {
@@ -48,11 +48,11 @@ void roundToFourDecimals(const Decimal15 &d, std::string &whole, std::string &fr
         if (int(positional.size()) < point)
             positional.append(std::size_t(point - int(positional.size())), '0');
     }
-    if (int(positional.size()) < point + 5)
-        positional.append(std::size_t(point + 5 - int(positional.size())), '0');
+    if (int(positional.size()) < point + decimals + 1)
+        positional.append(std::size_t(point + decimals + 1 - int(positional.size())), '0');
 
-    const bool roundUp = positional[std::size_t(point + 4)] >= '5';
-    std::string kept = positional.substr(0, std::size_t(point + 4));
+    const bool roundUp = positional[std::size_t(point + decimals)] >= '5';
+    std::string kept = positional.substr(0, std::size_t(point + decimals));
     if (roundUp) {
         int i = int(kept.size()) - 1;
         while (i >= 0 && kept[std::size_t(i)] == '9')
@@ -126,7 +126,7 @@ std::u16string amount(double value, const NumberSettings &settings)
     std::string whole;
     std::string fraction = "0000";
     if (value != 0.0)
-        roundToFourDecimals(decimal15(std::fabs(value)), whole, fraction);
+        roundToDecimals(decimal15(std::fabs(value)), 4, whole, fraction);
 
     std::u16string number = grouped(whole, settings.groupSeparator);
     if (number.empty() && settings.leadingZero)
@@ -136,6 +136,54 @@ std::u16string amount(double value, const NumberSettings &settings)
     // A value that rounds to nothing shows no sign.
     const bool shownNegative = value < 0 && (!whole.empty() || fraction != "0000");
     return shownNegative ? negative(number, settings) : number;
+}
+
+std::optional<NumberPattern> readPattern(std::u16string_view text, char16_t point)
+{
+    if (text.empty())
+        return std::nullopt;
+    NumberPattern p;
+    for (char16_t c : text) {
+        if (c == point && !p.point) {
+            p.point = true;
+        } else if (c == u'0' && !p.point) {
+            ++p.wholeZeros;
+        } else if (c == u'#' && !p.point) {
+            // A '#' after a '0' would be a digit the '0' already forces.
+            if (p.wholeZeros > 0)
+                return std::nullopt;
+        } else if ((c == u'0' || c == u'#') && p.point) {
+            // Zeros after a '#' could never show: the '#' drops them first.
+            if (c == u'0' && p.fractionZeros != p.fractionDigits)
+                return std::nullopt;
+            p.fractionZeros += c == u'0';
+            ++p.fractionDigits;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return p;
+}
+
+std::u16string patterned(double value, const NumberPattern &pattern, const NumberSettings &settings)
+{
+    if (!std::isfinite(value))
+        return generalNumber(value, settings);
+    std::string whole;
+    std::string fraction(std::size_t(pattern.fractionDigits), '0');
+    if (value != 0.0)
+        roundToDecimals(decimal15(std::fabs(value)), pattern.fractionDigits, whole, fraction);
+
+    const bool nonZero = !whole.empty() || fraction.find_first_not_of('0') != std::string::npos;
+    while (int(fraction.size()) > pattern.fractionZeros && fraction.back() == '0')
+        fraction.pop_back();
+    if (int(whole.size()) < pattern.wholeZeros)
+        whole.insert(0, std::size_t(pattern.wholeZeros) - whole.size(), '0');
+
+    std::u16string number = widen(whole);
+    if (pattern.point)
+        number += settings.decimalSeparator + widen(fraction);
+    return value < 0 && nonZero ? settings.negativeSign + number : number;
 }
 
 } // namespace edicola

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace edicola {
 
@@ -24,5 +26,27 @@ std::u16string generalNumber(double value, const NumberSettings &settings);
 // Net prices and re-charges: reduced to 15 significant digits, then rounded to
 // four decimals with halves away from zero, grouped, in the regional negative form.
 std::u16string amount(double value, const NumberSettings &settings);
+
+// A custom number format made of digit placeholders and at most one decimal
+// point: '0' always shows a digit, '#' only a significant one ("0", "0,00", "#.00").
+struct NumberPattern
+{
+    int wholeZeros = 0;     // '0's before the point
+    bool point = false;     // the pattern has a decimal point
+    int fractionZeros = 0;  // '0's after the point, kept when they are zeros
+    int fractionDigits = 0; // all placeholders after the point
+};
+
+// Reads a pattern whose decimal point is `point` (',' for a pattern written for
+// Italian settings, '.' in the toolkit's own notation). Anything but placeholders
+// and one point makes it unreadable.
+std::optional<NumberPattern> readPattern(std::u16string_view text, char16_t point);
+
+// The value through the pattern: its 15-significant-digit decimal rounded to the
+// pattern's decimals with halves away from zero, no grouping, the regional
+// decimal separator, and a leading negative sign only when a digit other than 0
+// shows.
+std::u16string patterned(double value, const NumberPattern &pattern,
+                         const NumberSettings &settings);
 
 } // namespace edicola

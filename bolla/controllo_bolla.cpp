@@ -1,0 +1,235 @@
+#include "controllo_bolla.h"
+
+#include "calculators/regional.h"
+
+#include <QDataWidgetMapper>
+#include <QDateEdit>
+#include <QHash>
+#include <QIdentityProxyModel>
+#include <QLabel>
+#include <QSqlQueryModel>
+#include <QSqlRecord>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <optional>
+
+namespace {
+
+using look::Colour;
+
+constexpr Colour kBackground = Colour::system(look::ActiveBorder);
+constexpr look::Font kCaptionFont{"Arial", 9.75};
+constexpr look::Font kLargeFont{"Arial", 14.25};
+
+constexpr Form::Window kWindow{"database bolla", 12045, 7350, kBackground};
+
+constexpr Control caption(const char *name, const char *text, Control::Twips rect, int tab,
+                          Qt::Alignment align = Qt::AlignRight)
+{
+    return {name, Control::Label, text, rect, tab, kCaptionFont, kBackground, align};
+}
+
+constexpr Control bound(const char *name, Control::Twips rect, int tab, Qt::Alignment align)
+{
+    return {name, Control::Label, "", rect, tab, kLargeFont, kBackground, align};
+}
+
+// The data control Adodc1 keeps its bar hidden: the grid alone moves the
+// current row.
+constexpr Control kControls[] = {
+    {"lblApp",
+     Control::Label,
+     "Bolla consegna",
+     {600, 480, 4575, 495},
+     0,
+     kLargeFont,
+     Colour::system(look::ButtonFace),
+     Qt::AlignHCenter},
+    caption("LblTitolo", "Titolo", {6000, 480, 975, 375}, 1),
+    caption("LblSottotitolo", "Sottotitolo", {6000, 1080, 975, 495}, 2),
+    caption("LblNumero", "Numero", {6000, 1800, 975, 375}, 3),
+    caption("LblPrezzo", "Prezzo Lordo", {8880, 1800, 1215, 375}, 4),
+    caption("LblNetto", "Prezzo Netto", {8880, 2400, 1215, 375}, 5),
+    caption("LblSconto", "Sconto", {9360, 3120, 855, 255}, 6, Qt::AlignHCenter),
+    bound("Label1", {7560, 480, 3975, 375}, 7, Qt::AlignLeft),
+    bound("Label2", {7560, 1080, 3975, 375}, 8, Qt::AlignLeft),
+    bound("Label3", {7560, 1800, 975, 375}, 9, Qt::AlignLeft),
+    bound("Label4", {10440, 1800, 1095, 375}, 10, Qt::AlignRight),
+    bound("Label5", {10440, 2400, 1095, 375}, 11, Qt::AlignRight),
+    bound("Label6", {10440, 3120, 1095, 375}, 12, Qt::AlignRight),
+    {"DataGrid1",
+     Control::Grid,
+     "Bolla Consegna",
+     {720, 3720, 10935, 3255},
+     13,
+     look::kDefaultFont},
+    {"DTPicker1", Control::DatePicker, "", {720, 2400, 3495, 495}, 14},
+};
+
+// Each bound label, its column and its custom format, written for Italian
+// settings; no format shows the value as text.
+struct Binding
+{
+    const char *label;
+    const char *column;
+    const char16_t *format;
+};
+
+constexpr Binding kBindings[] = {
+    {"Label1", "titolo", nullptr},      {"Label2", "sot_titolo", nullptr},
+    {"Label3", "num_copert", u"0"},     {"Label4", "prz_copert", u"0,00"},
+    {"Label5", "prz_netto", u"0,0000"}, {"Label6", "sconto", u"0,00"},
+};
+
+// A value as a number, if it is one: database numbers, or text that reads as
+// one in the database's own notation.
+std::optional<double> number(const QVariant &value)
+{
+    bool ok = false;
+    double d = 0;
+    switch (value.metaType().id()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        d = value.toDouble(&ok);
+        break;
+    case QMetaType::QString:
+        d = value.toString().trimmed().toDouble(&ok);
+        break;
+    default:
+        break;
+    }
+    return ok ? std::optional<double>(d) : std::nullopt;
+}
+
+// The value shown through a pattern; what is not a number shows as it is.
+QString shown(const QVariant &value, const std::optional<edicola::NumberPattern> &pattern,
+              const edicola::NumberSettings &settings)
+{
+    if (value.isNull())
+        return {};
+    const std::optional<double> n = pattern ? number(value) : std::nullopt;
+    if (!n)
+        return value.toString();
+    return QString::fromStdU16String(edicola::patterned(*n, *pattern, settings));
+}
+
+// The bound labels' formats, interpreted with the Italian locale whatever the
+// user's settings.
+class LabelFormats : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void bind(QLabel *label, const char16_t *format)
+    {
+        m_formats.insert(label, format ? edicola::readPattern(format, u',') : std::nullopt);
+    }
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        if (auto *label = qobject_cast<QLabel *>(editor))
+            label->setText(shown(index.data(), m_formats.value(editor), edicola::NumberSettings{}));
+    }
+    void setModelData(QWidget *, QAbstractItemModel *, const QModelIndex &) const override {}
+
+private:
+    QHash<QWidget *, std::optional<edicola::NumberPattern>> m_formats;
+};
+
+} // namespace
+
+// The grid's column number formats, in the toolkit's notation ('.' the decimal
+// point) and shown with the user's settings. Numbers lean right.
+class ColumnFormats : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    void setNumberFormat(int column, const char16_t *format)
+    {
+        m_formats.insert(column, edicola::readPattern(format, u'.'));
+        if (rowCount() > 0)
+            emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole});
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const QVariant value = QIdentityProxyModel::data(index, Qt::DisplayRole);
+        if (role == Qt::DisplayRole && m_formats.contains(index.column()))
+            return shown(value, m_formats.value(index.column()), numberSettings());
+        if (role == Qt::TextAlignmentRole && value.metaType().id() != QMetaType::QString &&
+            number(value))
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return QIdentityProxyModel::data(index, role);
+    }
+
+private:
+    QHash<int, std::optional<edicola::NumberPattern>> m_formats;
+};
+
+Controllo_bolla::Controllo_bolla(const QString &dataLinkFile, const bolla::Timeouts &timeouts)
+    : Form(kWindow, kControls)
+    , Adodc1(new bolla::DataControl(this))
+    , DataGrid1(control<QTableView>("DataGrid1"))
+    , DTPicker1(control<QDateEdit>("DTPicker1"))
+    , formats(new ColumnFormats(this))
+    , bindings(new QDataWidgetMapper(this))
+    , message(new QLabel(DataGrid1->viewport()))
+{
+    Adodc1->setObjectName(QStringLiteral("Adodc1"));
+    const bool opened = Adodc1->refresh(
+        QString::fromStdString(bolla::connectionStringFor(dataLinkFile.toStdString())),
+        QString::fromLatin1(bolla::kRecordSource), timeouts);
+    QSqlQueryModel *rows = Adodc1->recordset();
+
+    // Issue numbers show as delivered, without grouping.
+    QLocale gridLocale;
+    gridLocale.setNumberOptions(QLocale::OmitGroupSeparator);
+    DataGrid1->setLocale(gridLocale);
+    formats->setSourceModel(rows);
+    DataGrid1->setModel(formats);
+
+    auto *labelFormats = new LabelFormats(bindings);
+    bindings->setItemDelegate(labelFormats);
+    bindings->setModel(rows);
+    bindings->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+    for (const Binding &b : kBindings) {
+        auto *label = control<QLabel>(b.label);
+        labelFormats->bind(label, b.format);
+        const int section = rows->record().indexOf(QLatin1String(b.column));
+        if (section >= 0)
+            bindings->addMapping(label, section);
+    }
+    connect(DataGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, bindings,
+            [this](const QModelIndex &current) { bindings->setCurrentIndex(current.row()); });
+    if (rows->rowCount() > 0)
+        DataGrid1->setCurrentIndex(rows->index(0, 0));
+
+    // Nothing reads the picker; it opens on today, the day the rows are of.
+    DTPicker1->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
+    DTPicker1->setDate(QDate::currentDate());
+
+    message->setObjectName(QStringLiteral("lblMessaggio"));
+    message->setWordWrap(true);
+    message->setAlignment(Qt::AlignCenter);
+    message->setTextFormat(Qt::PlainText);
+    message->setText(Adodc1->failure());
+    message->setVisible(!opened);
+    auto *layout = new QVBoxLayout(DataGrid1->viewport());
+    layout->addWidget(message);
+
+    if (opened)
+        Form_Load();
+}
+
+void Controllo_bolla::Form_Load()
+{
+    formats->setNumberFormat(6, u"#.00");
+    formats->setNumberFormat(4, u"#.00");
+}
