@@ -58,12 +58,12 @@ inline void type(QWidget *form, const char *field, const QString &keys)
 }
 
 // The named fields and labels that show some text; empty when all are empty.
-inline QStringList filled(QWidget *form, const QList<const char *> &names)
+inline QStringList filled(QWidget *form, const QStringList &names)
 {
     QStringList found;
-    for (const char *name : names) {
-        if (!text(form, name).isEmpty())
-            found << QLatin1String(name);
+    for (const QString &name : names) {
+        if (!text(form, name.toLatin1().constData()).isEmpty())
+            found << name;
     }
     return found;
 }

@@ -1,101 +1,79 @@
-#include "calculators/frmgratuito.h"
-#include "calculators/frmnongratuito.h"
-#include "calculators/quot_period.h"
-#include "calculators/quot_quot.h"
-#include "formtest.h"
+#include "calculatorkinds.h"
 
 using namespace formtest;
 
-// The four calculator windows driven as a user drives them. A step is
-// "Field=text" (typed into the field, one key at a time), or the name of a
-// button to click or of a radio button or check box to choose. A shown entry
-// is "label=text".
 namespace {
 
-struct Kind
+// Worked examples: the steps of a user and the texts the labels then show.
+struct Example
 {
-    const char *window;
-    Form *(*open)();
-    QList<const char *> fields;
-    QList<const char *> results;
-    QList<const char *> selected;  // at creation
-    const char *focusAfterCalcola; // nullptr: "Calcola" leaves the focus where it was
-    const char *azzera;
+    const char *option;
+    const char *name;
+    const char *steps;
+    const char *shown;
 };
 
-template <class T> Form *open()
-{
-    return forms::defaultInstance<T>();
-}
+// clang-format off
+const Example kExamples[] = {
+    {"Option1", "all empty", "CmdCalcola", "lblCompenso=0 lblNetto=0,0000"},
+    {"Option1", "equal prices", "TxtPrzQ=1.2 TxtPrzOd=1.2 TxtNumIns=1 CmdCalcola", "lblCompenso=0,0185 lblNetto=0,9562"},
+    {"Option1", "day above usual", "TxtPrzQ=1.2 TxtPrzOd=1.5 TxtNumIns=2 CmdCalcola", "lblCompenso=0,0074 lblNetto=1,2110"},
+    {"Option1", "day below usual", "TxtPrzQ=1.2 TxtPrzOd=1 TxtNumIns=5 CmdCalcola", "lblCompenso=0,0925 lblNetto=0,7198"},
+    {"Option1", "usual 1, day 1.2", "TxtPrzQ=1 TxtPrzOd=1.2 TxtNumIns=5 CmdCalcola", "lblCompenso=0,0185 lblNetto=0,9562"},
+    {"Option1", "3 x 0.0185", "TxtPrzQ=1 TxtPrzOd=1 TxtNumIns=3 CmdCalcola", "lblCompenso=0,0555 lblNetto=0,7568"},
+    {"Option1", "only the usual price", "TxtPrzQ=1.2 TxtNumIns=1 CmdCalcola", "lblCompenso=0,0185 lblNetto=-0,0185"},
+    {"Option1", "only the price of the day", "TxtPrzOd=1.2 TxtNumIns=1 CmdCalcola", "lblCompenso=0,0037 lblNetto=0,9710"},
+    {"Option1", "grouping", "TxtPrzQ=1500 TxtPrzOd=1500 TxtNumIns=9 CmdCalcola", "lblCompenso=0,1665 lblNetto=1.218,2535"},
+    {"Option1", "1.25, half up", "TxtPrzQ=1.25 TxtPrzOd=1.25 CmdCalcola", "lblCompenso=0 lblNetto=1,0154"},
+    {"Option1", "1.25 above 1.2, 1", "TxtPrzQ=1.2 TxtPrzOd=1.25 TxtNumIns=1 CmdCalcola", "lblCompenso=0,0037 lblNetto=1,0117"},
+    {"Option1", "1.25 above 1.2, 2", "TxtPrzQ=1.2 TxtPrzOd=1.25 TxtNumIns=2 CmdCalcola", "lblCompenso=0,0074 lblNetto=1,0080"},
+    {"Option1", "1.25 above 1.2, 3", "TxtPrzQ=1.2 TxtPrzOd=1.25 TxtNumIns=3 CmdCalcola", "lblCompenso=0,0111 lblNetto=1,0043"},
+    {"Option1", "1.25 equal, 1", "TxtPrzQ=1.25 TxtPrzOd=1.25 TxtNumIns=1 CmdCalcola", "lblCompenso=0,0185 lblNetto=0,9969"},
+    {"Option1", "decimal comma typed", "TxtPrzQ=1,2 TxtPrzOd=1,5 TxtNumIns=2 CmdCalcola", "lblCompenso=0,0074 lblNetto=1,2110"},
+    {"Option1", "negative count", "TxtPrzQ=1 TxtPrzOd=1 TxtNumIns=-2 CmdCalcola", "lblCompenso=-0,037 lblNetto=0,8493"},
 
-const Kind kKinds[] = {
-    {"FrmGratuito",
-     open<FrmGratuito>,
-     {"TxtPrzQ", "TxtPrzOd", "TxtNumIns"},
-     {"lblCompenso", "lblNetto"},
-     {},
-     "CmdAnnulla",
-     "CmdAnnulla"},
-    {"FrmNonGratuito",
-     open<FrmNonGratuito>,
-     {"TxtPrezzoInserto", "txtPrzQuotRif"},
-     {"lblCompensoInserto", "lblRiaddebitoDefisc", "lblNettoInserto"},
-     {"Option1_0"},
-     "CmdAnnulla",
-     "CmdAnnulla"},
-    {"Quot_Quot",
-     open<Quot_Quot>,
-     {"TxtPrzQA", "TxtPrzQB"},
-     {"lblCompenso", "lblNettoA", "lblNettoB"},
-     {"Option1_0"},
-     nullptr,
-     "CmdAnnulla"},
-    {"Quot_Period",
-     open<Quot_Period>,
-     {"TxtPrzQA", "TxtPrzPer"},
-     {"lblCompenso", "lblNettoA", "lblNettoPer"},
-     {"Option1_0"},
-     nullptr,
-     "CmdAnnulla"},
+    {"Option2", "98,80", "TxtPrezzoInserto=4.50 txtPrzQuotRif=1.20 CmdCalcola", "lblCompensoInserto=0,0037 lblRiaddebitoDefisc= lblNettoInserto=3,6516"},
+    {"Option2", "98,80 ignores the box", "TxtPrezzoInserto=4.50 txtPrzQuotRif=1.20 ChkRiaddebito CmdCalcola", "lblRiaddebitoDefisc= lblNettoInserto=3,6516"},
+    {"Option2", "96, unticked", "TxtPrezzoInserto=4.50 txtPrzQuotRif=1.20 Option1_1 CmdCalcola", "lblCompensoInserto=0,0037 lblRiaddebitoDefisc=0,0000 lblNettoInserto=3,6755"},
+    {"Option2", "96, ticked", "TxtPrezzoInserto=4.50 txtPrzQuotRif=1.20 Option1_1 ChkRiaddebito CmdCalcola", "lblCompensoInserto=0,0037 lblRiaddebitoDefisc=0,0064 lblNettoInserto=3,6819"},
+    {"Option2", "92, unticked", "TxtPrezzoInserto=6.90 txtPrzQuotRif=1.50 Option1_2 CmdCalcola", "lblCompensoInserto=0 lblRiaddebitoDefisc=0,0000 lblNettoInserto=5,6939"},
+    {"Option2", "92, ticked", "TxtPrezzoInserto=6.90 txtPrzQuotRif=1.50 Option1_2 ChkRiaddebito CmdCalcola", "lblCompensoInserto=0 lblRiaddebitoDefisc=0,0194 lblNettoInserto=5,7133"},
+    {"Option2", "5.00 earns nothing", "TxtPrezzoInserto=5.00 CmdCalcola", "lblCompensoInserto=0 lblNettoInserto=4,0614"},
+    {"Option2", "4.99 earns the compensation", "TxtPrezzoInserto=4.99 CmdCalcola", "lblCompensoInserto=0,0037 lblNettoInserto=4,0496"},
+    {"Option2", "both empty", "CmdCalcola", "lblCompensoInserto=0,0037 lblNettoInserto=-0,0037"},
+    {"Option2", "ticked, no reference price", "TxtPrezzoInserto=4.50 Option1_1 ChkRiaddebito CmdCalcola", "lblRiaddebitoDefisc=0,0000 lblNettoInserto=3,6755"},
+    // The difference of the two nets; the algebraic shortcut would show 0,0200.
+    {"Option2", "re-charge on 3.75 at 96", "TxtPrezzoInserto=4.5 txtPrzQuotRif=3.75 Option1_1 ChkRiaddebito CmdCalcola", "lblRiaddebitoDefisc=0,0199 lblNettoInserto=3,6955"},
+    {"Option2", "grouping", "TxtPrezzoInserto=1500 txtPrzQuotRif=1.2 Option1_2 ChkRiaddebito CmdCalcola", "lblRiaddebitoDefisc=0,0155 lblNettoInserto=1.237,8155"},
+    {"Option2", "a re-charge never carries over", "TxtPrezzoInserto=4.50 txtPrzQuotRif=1.20 Option1_1 ChkRiaddebito CmdCalcola ChkRiaddebito CmdCalcola", "lblRiaddebitoDefisc=0,0000 lblNettoInserto=3,6755"},
+    // An earlier re-charge beside a net price that no longer includes it would be wrong.
+    {"Option2", "98,80 after 96 empties the re-charge", "TxtPrezzoInserto=4.50 txtPrzQuotRif=1.20 Option1_1 ChkRiaddebito CmdCalcola Option1_0 CmdCalcola", "lblRiaddebitoDefisc= lblNettoInserto=3,6516"},
+    {"Option2", "98,80 after 92 empties the re-charge", "TxtPrezzoInserto=4.50 txtPrzQuotRif=1.20 Option1_2 ChkRiaddebito CmdCalcola Option1_0 CmdCalcola", "lblRiaddebitoDefisc= lblNettoInserto=3,6516"},
+
+    {"Option3", "empty, on A", "CmdCalcola", "lblCompenso=0,0185 lblNettoA=-0,0185 lblNettoB=0,0000"},
+    {"Option3", "empty, on B", "Option1_1 CmdCalcola", "lblNettoA=0,0000 lblNettoB=-0,0185"},
+    {"Option3", "on A", "TxtPrzQA=1.2 TxtPrzQB=1 CmdCalcola", "lblCompenso=0,0185 lblNettoA=0,9562 lblNettoB=0,8123"},
+    {"Option3", "on B", "TxtPrzQA=1.2 TxtPrzQB=1 Option1_1 CmdCalcola", "lblCompenso=0,0185 lblNettoA=0,9747 lblNettoB=0,7938"},
+    {"Option3", "grouping", "TxtPrzQA=1500 TxtPrzQB=2 CmdCalcola", "lblNettoA=1.218,4015 lblNettoB=1,6246"},
+    {"Option3", "1.25 on B, half up", "TxtPrzQA=1.25 Option1_1 CmdCalcola", "lblNettoA=1,0154"},
+    {"Option3", "1.25 on A", "TxtPrzQA=1.25 CmdCalcola", "lblNettoA=0,9969"},
+    {"Option3", "negative price", "TxtPrzQA=-1 CmdCalcola", "lblNettoA=-0,8308"},
+
+    {"Option4", "empty, plain", "CmdCalcola", "lblCompenso=0,0037 lblNettoA=-0,0037 lblNettoPer=0,0000"},
+    {"Option4", "empty, yellow", "cmdcalcola2", "lblCompenso=0,0185 lblNettoA=-0,0185 lblNettoPer=0,0000"},
+    {"Option4", "on A, plain", "TxtPrzQA=1.2 TxtPrzPer=5.9 CmdCalcola", "lblCompenso=0,0037 lblNettoA=0,9710 lblNettoPer=4,7925"},
+    {"Option4", "on B, plain", "TxtPrzQA=1.2 TxtPrzPer=5.9 Option1_1 CmdCalcola", "lblCompenso=0,0037 lblNettoA=0,9747 lblNettoPer=4,7888"},
+    {"Option4", "on A, yellow", "TxtPrzQA=1.2 TxtPrzPer=5.9 cmdcalcola2", "lblCompenso=0,0185 lblNettoA=0,9562 lblNettoPer=4,7925"},
+    {"Option4", "plain, then yellow", "TxtPrzQA=1.2 TxtPrzPer=5.9 Option1_1 CmdCalcola cmdcalcola2", "lblCompenso=0,0185 lblNettoA=0,9747 lblNettoPer=4,7740"},
+    {"Option4", "1.25 on A, plain, half up", "TxtPrzQA=1.25 CmdCalcola", "lblNettoA=1,0117"},
 };
+// clang-format on
 
-const Kind &kind(const QString &window)
+Form *openShown(const Kind &k)
 {
-    for (const Kind &k : kKinds) {
-        if (window == QLatin1String(k.window))
-            return k;
-    }
-    qFatal("no calculator %s", qPrintable(window));
-}
-
-void run(QWidget *w, const QStringList &steps)
-{
-    for (const QString &step : steps) {
-        const qsizetype eq = step.indexOf(QLatin1Char('='));
-        const QByteArray name = step.left(eq).toLatin1();
-        if (eq >= 0) {
-            QString keys = step.mid(eq + 1);
-            // A minus sign only stays when typed in front of the digits.
-            const bool negative = keys.startsWith(QLatin1Char('-'));
-            type(w, name, keys.remove(QLatin1Char('-')));
-            if (negative) {
-                child<QLineEdit>(w, name)->setCursorPosition(0);
-                type(w, name, "-");
-            }
-        } else if (qobject_cast<QPushButton *>(child(w, name))) {
-            click(w, name);
-        } else {
-            choose(w, name);
-        }
-    }
-}
-
-QStringList shown(QWidget *w, const QList<const char *> &labels)
-{
-    QStringList texts;
-    for (const char *label : labels)
-        texts << QLatin1String(label) + QLatin1Char('=') + text(w, label);
-    return texts;
+    Form *w = k.open();
+    showAndActivate(w);
+    return w;
 }
 
 } // namespace
@@ -107,300 +85,97 @@ private slots:
     void initTestCase() { setUpApplication(); }
     void cleanup() { unloadAll(); }
 
-    void firstShowing_data();
+    void eachKind_data();
+    void firstShowing_data() { eachKind_data(); }
     void firstShowing();
     void calcola_data();
     void calcola();
-    void resultsChangeOnlyOnCalcola_data();
+    void resultsChangeOnlyOnCalcola_data() { eachKind_data(); }
     void resultsChangeOnlyOnCalcola();
-    void azzera_data();
+    void azzera_data() { eachKind_data(); }
     void azzera();
 };
 
-void tst_Calculators::firstShowing_data()
+void tst_Calculators::eachKind_data()
 {
-    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("option");
     for (const Kind &k : kKinds)
-        QTest::newRow(k.window) << k.window;
+        QTest::newRow(k.option) << k.option;
 }
 
 void tst_Calculators::firstShowing()
 {
-    QFETCH(QString, window);
-    const Kind &k = kind(window);
-    Form *w = k.open();
-    showAndActivate(w);
+    QFETCH(QString, option);
+    const Kind &k = kindOf(option);
+    Form *w = openShown(k);
 
-    QCOMPARE(filled(w, k.fields + k.results), QStringList());
-    QCOMPARE(QApplication::focusWidget(), child(w, k.fields.first()));
-    for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
-        if (!qobject_cast<QPushButton *>(b))
-            QCOMPARE(b->isChecked(), k.selected.contains(b->objectName().toLatin1()));
-    }
+    QCOMPARE(filled(w, words(k.fields) + words(k.results)), QStringList());
+    QCOMPARE(QApplication::focusWidget()->objectName(), words(k.fields).first());
+    QCOMPARE(selected(w), words(k.selected));
     QCOMPARE(clippedCaptions(w), QStringList());
 }
 
 void tst_Calculators::calcola_data()
 {
-    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("option");
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("expected");
-
-    const auto row = [](const char *window, const char *name) -> QTestData & {
-        return QTest::addRow("%s: %s", window, name) << QString::fromLatin1(window);
-    };
-    const char *g = "FrmGratuito";
-    row(g, "all empty") << QStringList{"CmdCalcola"}
-                        << QStringList{"lblCompenso=0", "lblNetto=0,0000"};
-    row(g, "equal prices") << QStringList{"TxtPrzQ=1.2", "TxtPrzOd=1.2", "TxtNumIns=1",
-                                          "CmdCalcola"}
-                           << QStringList{"lblCompenso=0,0185", "lblNetto=0,9562"};
-    row(g, "day above usual") << QStringList{"TxtPrzQ=1.2", "TxtPrzOd=1.5", "TxtNumIns=2",
-                                             "CmdCalcola"}
-                              << QStringList{"lblCompenso=0,0074", "lblNetto=1,2110"};
-    row(g, "day below usual") << QStringList{"TxtPrzQ=1.2", "TxtPrzOd=1", "TxtNumIns=5",
-                                             "CmdCalcola"}
-                              << QStringList{"lblCompenso=0,0925", "lblNetto=0,7198"};
-    row(g, "usual 1, day 1.2") << QStringList{"TxtPrzQ=1", "TxtPrzOd=1.2", "TxtNumIns=5",
-                                              "CmdCalcola"}
-                               << QStringList{"lblCompenso=0,0185", "lblNetto=0,9562"};
-    row(g, "3 x 0.0185") << QStringList{"TxtPrzQ=1", "TxtPrzOd=1", "TxtNumIns=3", "CmdCalcola"}
-                         << QStringList{"lblCompenso=0,0555", "lblNetto=0,7568"};
-    row(g, "only the usual price") << QStringList{"TxtPrzQ=1.2", "TxtNumIns=1", "CmdCalcola"}
-                                   << QStringList{"lblCompenso=0,0185", "lblNetto=-0,0185"};
-    row(g, "only the price of the day") << QStringList{"TxtPrzOd=1.2", "TxtNumIns=1", "CmdCalcola"}
-                                        << QStringList{"lblCompenso=0,0037", "lblNetto=0,9710"};
-    row(g, "grouping") << QStringList{"TxtPrzQ=1500", "TxtPrzOd=1500", "TxtNumIns=9", "CmdCalcola"}
-                       << QStringList{"lblCompenso=0,1665", "lblNetto=1.218,2535"};
-    row(g, "1.25, half up") << QStringList{"TxtPrzQ=1.25", "TxtPrzOd=1.25", "CmdCalcola"}
-                            << QStringList{"lblCompenso=0", "lblNetto=1,0154"};
-    for (auto [n, c, net] :
-         {std::tuple{"1", "0,0037", "1,0117"}, std::tuple{"2", "0,0074", "1,0080"},
-          std::tuple{"3", "0,0111", "1,0043"}}) {
-        row(g, qPrintable(QStringLiteral("1.25 above 1.2, %1 inserts").arg(QLatin1String(n))))
-            << QStringList{"TxtPrzQ=1.2", "TxtPrzOd=1.25", QStringLiteral("TxtNumIns=") + n,
-                           "CmdCalcola"}
-            << QStringList{QStringLiteral("lblCompenso=") + c, QStringLiteral("lblNetto=") + net};
-    }
-    row(g, "1.25 equal, 1 insert")
-        << QStringList{"TxtPrzQ=1.25", "TxtPrzOd=1.25", "TxtNumIns=1", "CmdCalcola"}
-        << QStringList{"lblCompenso=0,0185", "lblNetto=0,9969"};
-    row(g, "decimal comma typed") << QStringList{"TxtPrzQ=1,2", "TxtPrzOd=1,5", "TxtNumIns=2",
-                                                 "CmdCalcola"}
-                                  << QStringList{"lblCompenso=0,0074", "lblNetto=1,2110"};
-    row(g, "negative count") << QStringList{"TxtPrzQ=1", "TxtPrzOd=1", "TxtNumIns=-2", "CmdCalcola"}
-                             << QStringList{"lblCompenso=-0,037", "lblNetto=0,8493"};
-
-    const char *n = "FrmNonGratuito";
-    const QStringList p450 = {"TxtPrezzoInserto=4.50", "txtPrzQuotRif=1.20"};
-    const QStringList p690 = {"TxtPrezzoInserto=6.90", "txtPrzQuotRif=1.50"};
-    row(n, "98,80") << p450 + QStringList{"CmdCalcola"}
-                    << QStringList{"lblCompensoInserto=0,0037",
-                                   "lblRiaddebitoDefisc=", "lblNettoInserto=3,6516"};
-    row(n, "98,80 ignores the box")
-        << p450 + QStringList{"ChkRiaddebito", "CmdCalcola"}
-        << QStringList{"lblRiaddebitoDefisc=", "lblNettoInserto=3,6516"};
-    row(n, "96, unticked") << p450 + QStringList{"Option1_1", "CmdCalcola"}
-                           << QStringList{"lblCompensoInserto=0,0037", "lblRiaddebitoDefisc=0,0000",
-                                          "lblNettoInserto=3,6755"};
-    row(n, "96, ticked") << p450 + QStringList{"Option1_1", "ChkRiaddebito", "CmdCalcola"}
-                         << QStringList{"lblCompensoInserto=0,0037", "lblRiaddebitoDefisc=0,0064",
-                                        "lblNettoInserto=3,6819"};
-    row(n, "92, unticked") << p690 + QStringList{"Option1_2", "CmdCalcola"}
-                           << QStringList{"lblCompensoInserto=0", "lblRiaddebitoDefisc=0,0000",
-                                          "lblNettoInserto=5,6939"};
-    row(n, "92, ticked") << p690 + QStringList{"Option1_2", "ChkRiaddebito", "CmdCalcola"}
-                         << QStringList{"lblCompensoInserto=0", "lblRiaddebitoDefisc=0,0194",
-                                        "lblNettoInserto=5,7133"};
-    row(n, "5.00 earns nothing") << QStringList{"TxtPrezzoInserto=5.00", "CmdCalcola"}
-                                 << QStringList{"lblCompensoInserto=0", "lblNettoInserto=4,0614"};
-    row(n, "4.99 earns the compensation")
-        << QStringList{"TxtPrezzoInserto=4.99", "CmdCalcola"}
-        << QStringList{"lblCompensoInserto=0,0037", "lblNettoInserto=4,0496"};
-    row(n, "both empty") << QStringList{"CmdCalcola"}
-                         << QStringList{"lblCompensoInserto=0,0037", "lblNettoInserto=-0,0037"};
-    row(n, "ticked, no reference price")
-        << QStringList{"TxtPrezzoInserto=4.50", "Option1_1", "ChkRiaddebito", "CmdCalcola"}
-        << QStringList{"lblRiaddebitoDefisc=0,0000", "lblNettoInserto=3,6755"};
-    // The difference of the two nets, not the shortcut, which shows 0,0200.
-    row(n, "re-charge on 3.75 at 96")
-        << QStringList{"TxtPrezzoInserto=4.5", "txtPrzQuotRif=3.75", "Option1_1", "ChkRiaddebito",
-                       "CmdCalcola"}
-        << QStringList{"lblRiaddebitoDefisc=0,0199", "lblNettoInserto=3,6955"};
-    row(n, "grouping") << QStringList{"TxtPrezzoInserto=1500", "txtPrzQuotRif=1.2", "Option1_2",
-                                      "ChkRiaddebito", "CmdCalcola"}
-                       << QStringList{"lblRiaddebitoDefisc=0,0155", "lblNettoInserto=1.237,8155"};
-    row(n, "a re-charge never carries over")
-        << p450 + QStringList{"Option1_1", "ChkRiaddebito", "CmdCalcola", "ChkRiaddebito",
-                              "CmdCalcola"}
-        << QStringList{"lblRiaddebitoDefisc=0,0000", "lblNettoInserto=3,6755"};
-    // An earlier re-charge left beside a net price that no longer includes it
-    // would be plainly wrong.
-    for (const char *rate : {"Option1_1", "Option1_2"}) {
-        row(n, qPrintable(QStringLiteral("98,80 after %1 empties the re-charge").arg(rate)))
-            << p450 + QStringList{rate, "ChkRiaddebito", "CmdCalcola", "Option1_0", "CmdCalcola"}
-            << QStringList{"lblRiaddebitoDefisc=", "lblNettoInserto=3,6516"};
-    }
-
-    const char *q = "Quot_Quot";
-    row(q, "empty, on A") << QStringList{"CmdCalcola"}
-                          << QStringList{"lblCompenso=0,0185", "lblNettoA=-0,0185",
-                                         "lblNettoB=0,0000"};
-    row(q, "empty, on B") << QStringList{"Option1_1", "CmdCalcola"}
-                          << QStringList{"lblNettoA=0,0000", "lblNettoB=-0,0185"};
-    row(q, "on A") << QStringList{"TxtPrzQA=1.2", "TxtPrzQB=1", "CmdCalcola"}
-                   << QStringList{"lblCompenso=0,0185", "lblNettoA=0,9562", "lblNettoB=0,8123"};
-    row(q, "on B") << QStringList{"TxtPrzQA=1.2", "TxtPrzQB=1", "Option1_1", "CmdCalcola"}
-                   << QStringList{"lblCompenso=0,0185", "lblNettoA=0,9747", "lblNettoB=0,7938"};
-    row(q, "grouping") << QStringList{"TxtPrzQA=1500", "TxtPrzQB=2", "CmdCalcola"}
-                       << QStringList{"lblNettoA=1.218,4015", "lblNettoB=1,6246"};
-    row(q, "1.25 on B, half up") << QStringList{"TxtPrzQA=1.25", "Option1_1", "CmdCalcola"}
-                                 << QStringList{"lblNettoA=1,0154"};
-    row(q, "1.25 on A") << QStringList{"TxtPrzQA=1.25", "CmdCalcola"}
-                        << QStringList{"lblNettoA=0,9969"};
-    row(q, "negative price") << QStringList{"TxtPrzQA=-1", "CmdCalcola"}
-                             << QStringList{"lblNettoA=-0,8308"};
-
-    const char *p = "Quot_Period";
-    row(p, "empty, plain") << QStringList{"CmdCalcola"}
-                           << QStringList{"lblCompenso=0,0037", "lblNettoA=-0,0037",
-                                          "lblNettoPer=0,0000"};
-    row(p, "empty, yellow") << QStringList{"cmdcalcola2"}
-                            << QStringList{"lblCompenso=0,0185", "lblNettoA=-0,0185",
-                                           "lblNettoPer=0,0000"};
-    const QStringList prices = {"TxtPrzQA=1.2", "TxtPrzPer=5.9"};
-    row(p, "on A, plain") << prices + QStringList{"CmdCalcola"}
-                          << QStringList{"lblCompenso=0,0037", "lblNettoA=0,9710",
-                                         "lblNettoPer=4,7925"};
-    row(p, "on B, plain") << prices + QStringList{"Option1_1", "CmdCalcola"}
-                          << QStringList{"lblCompenso=0,0037", "lblNettoA=0,9747",
-                                         "lblNettoPer=4,7888"};
-    row(p, "on A, yellow") << prices + QStringList{"cmdcalcola2"}
-                           << QStringList{"lblCompenso=0,0185", "lblNettoA=0,9562",
-                                          "lblNettoPer=4,7925"};
-    row(p, "plain, then yellow") << prices + QStringList{"Option1_1", "CmdCalcola", "cmdcalcola2"}
-                                 << QStringList{"lblCompenso=0,0185", "lblNettoA=0,9747",
-                                                "lblNettoPer=4,7740"};
-    row(p, "1.25 on A, plain, half up")
-        << QStringList{"TxtPrzQA=1.25", "CmdCalcola"} << QStringList{"lblNettoA=1,0117"};
+    for (const Example &e : kExamples)
+        QTest::addRow("%s: %s", e.option, e.name) << e.option << words(e.steps) << words(e.shown);
 }
 
 void tst_Calculators::calcola()
 {
-    QFETCH(QString, window);
+    QFETCH(QString, option);
     QFETCH(QStringList, steps);
     QFETCH(QStringList, expected);
-    const Kind &k = kind(window);
-    Form *w = k.open();
-    showAndActivate(w);
+    const Kind &k = kindOf(option);
+    Form *w = openShown(k);
 
     run(w, steps);
-    QList<const char *> labels;
-    for (const char *label : k.results) {
-        if (expected.join(QLatin1Char('\n')).contains(QLatin1String(label) + QLatin1Char('=')))
-            labels << label;
-    }
+    QStringList labels;
+    for (const QString &e : expected)
+        labels << e.left(e.indexOf(QLatin1Char('=')));
     QCOMPARE(shown(w, labels), expected);
-
     // Where "Calcola" sends the focus nowhere, it stays on the button clicked last.
-    const QString focus = k.focusAfterCalcola ? QLatin1String(k.focusAfterCalcola) : steps.last();
+    const QString focus = *k.focusAfterCalcola ? QLatin1String(k.focusAfterCalcola) : steps.last();
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
 }
 
 // Editing an input or the choice leaves the results as they are; "Calcola"
 // again on the same inputs shows the same figures.
-void tst_Calculators::resultsChangeOnlyOnCalcola_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QStringList>("edits");
-
-    QTest::newRow("FrmGratuito") << "FrmGratuito"
-                                 << QStringList{"TxtPrzOd=1.2", "TxtNumIns=1", "CmdCalcola"}
-                                 << QStringList{"TxtPrzOd=5", "TxtNumIns=3"};
-    QTest::newRow("FrmNonGratuito")
-        << "FrmNonGratuito" << QStringList{"TxtPrezzoInserto=4.5", "Option1_1", "CmdCalcola"}
-        << QStringList{"TxtPrezzoInserto=9", "Option1_2", "ChkRiaddebito"};
-    QTest::newRow("Quot_Quot") << "Quot_Quot" << QStringList{"TxtPrzQA=1.2", "CmdCalcola"}
-                               << QStringList{"TxtPrzQB=5", "Option1_1"};
-    QTest::newRow("Quot_Period") << "Quot_Period" << QStringList{"TxtPrzQA=1.2", "cmdcalcola2"}
-                                 << QStringList{"TxtPrzQA=5", "Option1_1"};
-}
-
 void tst_Calculators::resultsChangeOnlyOnCalcola()
 {
-    QFETCH(QString, window);
-    QFETCH(QStringList, steps);
-    QFETCH(QStringList, edits);
-    const Kind &k = kind(window);
-    Form *w = k.open();
-    showAndActivate(w);
+    QFETCH(QString, option);
+    const Kind &k = kindOf(option);
+    Form *w = openShown(k);
+    const QStringList inputs = words(k.inputs);
 
-    run(w, steps);
-    const QStringList first = shown(w, k.results);
-    run(w, {steps.last()});
-    QCOMPARE(shown(w, k.results), first);
-    run(w, edits);
-    QCOMPARE(shown(w, k.results), first);
-    run(w, {steps.last()});
-    QVERIFY(shown(w, k.results) != first);
+    run(w, inputs);
+    const QStringList first = shown(w, words(k.results));
+    run(w, {inputs.last()});
+    QCOMPARE(shown(w, words(k.results)), first);
+    run(w, words(k.edits));
+    QCOMPARE(shown(w, words(k.results)), first);
+    run(w, {inputs.last()});
+    QVERIFY(shown(w, words(k.results)) != first);
 }
 
 // "Azzera" empties the fields (their variables with them: "Calcola" then shows
 // the results of empty fields) and the results, and keeps the choice.
-void tst_Calculators::azzera_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QStringList>("kept");
-    QTest::addColumn<QStringList>("afterwards");
-
-    QTest::newRow("FrmGratuito") << "FrmGratuito"
-                                 << QStringList{"TxtPrzQ=1", "TxtPrzOd=1.5", "TxtNumIns=2",
-                                                "CmdCalcola"}
-                                 << QStringList{}
-                                 << QStringList{"lblCompenso=0", "lblNetto=0,0000"};
-    QTest::newRow("FrmNonGratuito")
-        << "FrmNonGratuito"
-        << QStringList{"TxtPrezzoInserto=6", "txtPrzQuotRif=1.2", "Option1_1", "ChkRiaddebito",
-                       "CmdCalcola"}
-        << QStringList{"Option1_1"}
-        << QStringList{"lblCompensoInserto=0,0037", "lblRiaddebitoDefisc=0,0000",
-                       "lblNettoInserto=-0,0037"};
-    QTest::newRow("Quot_Quot") << "Quot_Quot"
-                               << QStringList{"TxtPrzQA=1.2", "TxtPrzQB=1", "Option1_1",
-                                              "CmdCalcola"}
-                               << QStringList{"Option1_1"}
-                               << QStringList{"lblCompenso=0,0185", "lblNettoA=0,0000",
-                                              "lblNettoB=-0,0185"};
-    QTest::newRow("Quot_Period") << "Quot_Period"
-                                 << QStringList{"TxtPrzQA=1.2", "TxtPrzPer=5.9", "Option1_1",
-                                                "cmdcalcola2"}
-                                 << QStringList{"Option1_1"}
-                                 << QStringList{"lblCompenso=0,0037", "lblNettoA=0,0000",
-                                                "lblNettoPer=-0,0037"};
-}
-
 void tst_Calculators::azzera()
 {
-    QFETCH(QString, window);
-    QFETCH(QStringList, steps);
-    QFETCH(QStringList, kept);
-    QFETCH(QStringList, afterwards);
-    const Kind &k = kind(window);
-    Form *w = k.open();
-    showAndActivate(w);
+    QFETCH(QString, option);
+    const Kind &k = kindOf(option);
+    Form *w = openShown(k);
 
-    run(w, steps);
-    click(w, k.azzera);
-    QCOMPARE(filled(w, k.fields + k.results), QStringList());
-    QCOMPARE(QApplication::focusWidget(), child(w, k.fields.first()));
-    for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
-        if (!qobject_cast<QPushButton *>(b))
-            QCOMPARE(b->isChecked(), kept.contains(b->objectName()));
-    }
+    run(w, words(k.inputs));
+    click(w, "CmdAnnulla");
+    QCOMPARE(filled(w, words(k.fields) + words(k.results)), QStringList());
+    QCOMPARE(QApplication::focusWidget()->objectName(), words(k.fields).first());
+    QCOMPARE(selected(w), words(k.kept));
     run(w, {"CmdCalcola"});
-    QCOMPARE(shown(w, k.results), afterwards);
+    QCOMPARE(shown(w, words(k.results)), words(k.cleared));
 }
 
 QTEST_MAIN(tst_Calculators)
