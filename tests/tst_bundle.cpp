@@ -10,42 +10,11 @@ class tst_Bundle : public QObject
 {
     Q_OBJECT
 private slots:
-    void marginStepOrder_data();
-    void marginStepOrder();
     void marginBeyondTheProductRange_data();
     void marginBeyondTheProductRange();
     void riaddebitoIsTheDifferenceOfTheNets_data();
     void riaddebitoIsTheDifferenceOfTheNets();
 };
-
-void tst_Bundle::marginStepOrder_data()
-{
-    QTest::addColumn<double>("price");
-    QTest::addColumn<double>("rate");
-    QTest::addColumn<double>("margin");
-
-    QTest::newRow("1.2") << 1.2 << 98.8 << 0.225264;
-    QTest::newRow("1.5") << 1.5 << 98.8 << 0.28158;
-    QTest::newRow("1") << 1.0 << 98.8 << 0.18772;
-    QTest::newRow("5.9") << 5.9 << 98.8 << 1.107548;
-    QTest::newRow("96 %") << 1.2 << 96.0 << 0.21888;
-    QTest::newRow("zero") << 0.0 << 98.8 << 0.0;
-}
-
-// Each step rounds on its own: the margin is not P * 0.18772 in one go.
-void tst_Bundle::marginStepOrder()
-{
-    QFETCH(double, price);
-    QFETCH(double, rate);
-    QFETCH(double, margin);
-    volatile double t = price * rate;
-    t = t / 100;
-    t = t * 19;
-    t = t / 100;
-    QCOMPARE(edicola::margin(price, rate), double(t));
-    QVERIFY(qFuzzyCompare(edicola::margin(price, rate) + 1, margin + 1));
-    QCOMPARE(edicola::netPrice(price, rate), price - double(t));
-}
 
 void tst_Bundle::marginBeyondTheProductRange_data()
 {

@@ -42,18 +42,13 @@ void tst_DisplayFormat::generalNumber_data()
     QTest::newRow("negative zero") << -0.0 << "0";
     QTest::newRow("0.0185") << 0.0185 << "0,0185";
     QTest::newRow("3 x 0.0185 below 0.0555") << 3 * 0.0185 << "0,0555";
-    QTest::newRow("0.0925") << 0.0925 << "0,0925";
     QTest::newRow("606.1895") << 606.1895 << "606,1895";
-    QTest::newRow("9 x 0.0185") << 9 * 0.0185 << "0,1665";
     QTest::newRow("32767 x 0.0185") << 32767 * 0.0185 << "606,1895";
-    QTest::newRow("whole number") << 3.0 << "3";
     QTest::newRow("negative") << -0.0037 << "-0,0037";
     QTest::newRow("no grouping") << 1234567.5 << "1234567,5";
     QTest::newRow("15 significant digits") << 0.1 + 0.2 << "0,3";
-    QTest::newRow("just below 1E+15") << 999999999999999.0 << "999999999999999";
     QTest::newRow("1E+15") << 1e15 << "1E+15";
     QTest::newRow("exponent with decimals") << 1.5e20 << "1,5E+20";
-    QTest::newRow("0.0001 positional") << 0.0001 << "0,0001";
     QTest::newRow("small exponent") << 0.000015 << "1,5E-05";
 }
 
@@ -74,19 +69,14 @@ void tst_DisplayFormat::amount_data()
     QTest::newRow("0.956236") << 0.956236 << "0,9562";
     QTest::newRow("1.21102") << 1.21102 << "1,2110";
     QTest::newRow("1218.2535 grouped") << 1218.2535 << "1.218,2535";
-    QTest::newRow("-0.0185") << -0.0185 << "-0,0185";
     // Doubles just below a decimal half still round it away from zero.
     QTest::newRow("1.01535") << 1.01535 << "1,0154";
     QTest::newRow("1.01165") << 1.01165 << "1,0117";
-    QTest::newRow("net of 1.25") << 1.25 - 1.25 * 98.8 / 100 * 19 / 100 << "1,0154";
-    QTest::newRow("negative half away from zero") << -1.01535 << "-1,0154";
     QTest::newRow("carry into the whole part") << 9.99995 << "10,0000";
     QTest::newRow("carry into a new group") << 999.99996 << "1.000,0000";
     QTest::newRow("rounds to nothing: no sign") << -0.00004 << "0,0000";
-    QTest::newRow("millions") << 1234567.891 << "1.234.567,8910";
     QTest::newRow("beyond 15 digits")
         << 1.2345678901234567e20 << "123.456.789.012.346.000.000,0000";
-    QTest::newRow("tiny") << 1e-300 << "0,0000";
 }
 
 void tst_DisplayFormat::amount()

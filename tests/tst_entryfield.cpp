@@ -95,16 +95,21 @@ void tst_EntryField::editingInsideTheText_data()
     QTest::addColumn<QString>("ends");
     QTest::addColumn<double>("value");
 
-    QTest::newRow("minus in front") << "5" << 0 << "-"
-                                    << "-5" << -5.0;
-    QTest::newRow("blank between digits") << "12" << 1 << " "
-                                          << "1 2" << 12.0;
-    QTest::newRow("letter between digits") << "12" << 1 << "x"
-                                           << "1x2" << 1.0;
-    QTest::newRow("&H in front") << "1" << 0 << "&HFF"
-                                 << "&HFF1" << 4081.0;
-    QTest::newRow("exponent inside, beyond the range") << "1309" << 1 << "E"
-                                                       << "1E30" << 1e30;
+    static const struct
+    {
+        const char *name, *start;
+        int caret;
+        const char *keys, *ends;
+        double value;
+    } rows[] = {
+        {"minus in front", "5", 0, "-", "-5", -5.0},
+        {"blank between digits", "12", 1, " ", "1 2", 12.0},
+        {"letter between digits", "12", 1, "x", "1x2", 1.0},
+        {"&H in front", "1", 0, "&HFF", "&HFF1", 4081.0},
+        {"exponent inside, beyond the range", "1309", 1, "E", "1E30", 1e30},
+    };
+    for (const auto &r : rows)
+        QTest::newRow(r.name) << r.start << r.caret << r.keys << r.ends << r.value;
 }
 
 void tst_EntryField::editingInsideTheText()
@@ -135,14 +140,19 @@ void tst_EntryField::pastingRemovesOneCharacterAtATime_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("changes");
 
-    QTest::newRow("3,5abc") << "3,5abc"
-                            << "3,5" << 3.5 << 4;
-    QTest::newRow("letters only") << "abc"
-                                  << "" << 0.0 << 4;
-    QTest::newRow("beyond the double range") << "9E999"
-                                             << "9E99" << 9e99 << 2;
-    QTest::newRow("beyond 32 bits behind a blank") << "&H1234567890 "
-                                                   << "&H12345678" << 305419896.0 << 4;
+    static const struct
+    {
+        const char *clip, *ends;
+        double value;
+        int changes;
+    } rows[] = {
+        {"3,5abc", "3,5", 3.5, 4},
+        {"abc", "", 0.0, 4},
+        {"9E999", "9E99", 9e99, 2},                      // beyond the double range
+        {"&H1234567890 ", "&H12345678", 305419896.0, 4}, // beyond 32 bits
+    };
+    for (const auto &r : rows)
+        QTest::newRow(r.clip) << r.clip << r.ends << r.value << r.changes;
 }
 
 // The change reaction runs again, nested, for each removal it makes.
@@ -168,24 +178,17 @@ void tst_EntryField::countField_data()
     QTest::addColumn<QString>("ends");
     QTest::addColumn<int>("value");
 
-    QTest::newRow("3") << "3"
-                       << "3" << 3;
-    QTest::newRow("trailing point") << "3."
-                                    << "3" << 3;
-    QTest::newRow("trailing comma") << "3,"
-                                    << "3" << 3;
-    QTest::newRow("2.5 to even") << "2.5"
-                                 << "2.5" << 2;
-    QTest::newRow("3.5 to even") << "3.5"
-                                 << "3.5" << 4;
-    QTest::newRow("2,5 to even") << "2,5"
-                                 << "2,5" << 2;
-    QTest::newRow("beyond 16 bits") << "40000"
-                                    << "4000" << 4000;
-    QTest::newRow("exponent beyond 16 bits") << "1E7"
-                                             << "1" << 1;
-    QTest::newRow("largest") << "32767"
-                             << "32767" << 32767;
+    static const struct
+    {
+        const char *clip, *ends;
+        int value;
+    } rows[] = {
+        {"3", "3", 3},           {"3.", "3", 3},    {"3,", "3", 3},
+        {"2.5", "2.5", 2},       {"3.5", "3.5", 4}, {"2,5", "2,5", 2},
+        {"40000", "4000", 4000}, {"1E7", "1", 1},   {"32767", "32767", 32767},
+    };
+    for (const auto &r : rows)
+        QTest::newRow(r.clip) << r.clip << r.ends << r.value;
 }
 
 void tst_EntryField::countField()

@@ -39,49 +39,33 @@ void tst_NumberReading::numericValue_data()
 
     QTest::newRow("empty") << "" << 0.0;
     QTest::newRow("point alone") << "." << 0.0;
-    QTest::newRow("comma alone") << "," << 0.0;
-    QTest::newRow("1.20") << "1.20" << 1.2;
     QTest::newRow("1,20 reads the comma as the decimal point") << "1,20" << 1.2;
     QTest::newRow(".5") << ".5" << 0.5;
-    QTest::newRow(",5") << ",5" << 0.5;
-    QTest::newRow("5.") << "5." << 5.0;
     QTest::newRow("second point ends") << "1.2.3" << 1.2;
     QTest::newRow("point after comma ends") << "1,2.3" << 1.2;
-    QTest::newRow("comma after point ends") << "1.2,3" << 1.2;
     QTest::newRow("pasted 3,5abc") << "3,5abc" << 3.5;
-    QTest::newRow("negative") << "-0.5" << -0.5;
     QTest::newRow("minus in front of 5") << "-5" << -5.0;
-    QTest::newRow("plus sign") << "+7" << 7.0;
     QTest::newRow("sign alone") << "-" << 0.0;
     QTest::newRow("trailing letter") << "12x" << 12.0;
     QTest::newRow("letter between digits") << "1x2" << 1.0;
-    QTest::newRow("leading letter") << "x12" << 0.0;
     QTest::newRow("blank between digits") << "1 2" << 12.0;
     QTest::newRow("tab and line feed ignored") << "\t1\n2 " << 12.0;
     QTest::newRow("blank after sign") << "- 5" << -5.0;
     QTest::newRow("exponent E") << "1.5E3" << 1500.0;
-    QTest::newRow("exponent d lower case") << "2d2" << 200.0;
     QTest::newRow("negative exponent") << "25e-1" << 2.5;
     QTest::newRow("exponent without digits") << "3E" << 3.0;
     QTest::newRow("exponent sign without digits") << "3E+" << 3.0;
-    QTest::newRow("blanks inside exponent") << "1 E 2" << 100.0;
     QTest::newRow("hex") << "&HFF" << 255.0;
-    QTest::newRow("hex lower case") << "&hff" << 255.0;
     QTest::newRow("hex 16-bit two's complement") << "&HFFFF" << -1.0;
     QTest::newRow("hex beyond 16 bits is 32-bit") << "&H10000" << 65536.0;
     QTest::newRow("hex 32-bit two's complement") << "&HFFFFFFFF" << -1.0;
-    QTest::newRow("hex stops at non-digit") << "&H1G" << 1.0;
     QTest::newRow("hex without digits") << "&H" << 0.0;
     QTest::newRow("octal") << "&O17" << 15.0;
-    QTest::newRow("octal stops at 8") << "&O18" << 1.0;
-    QTest::newRow("ampersand alone") << "&" << 0.0;
-    QTest::newRow("correctly rounded") << "0.1" << 0.1;
     QTest::newRow("many digits") << "3.14159265358979323846264338327950288" << 3.141592653589793;
     QTest::newRow("largest double")
         << "1.7976931348623157E308" << std::numeric_limits<double>::max();
     QTest::newRow("subnormal") << "1E-310" << 1e-310;
     QTest::newRow("underflow reads as zero") << "1E-400" << 0.0;
-    QTest::newRow("tiny mantissa underflows") << "0.00001E-320" << 0.0;
     QTest::newRow("huge negative exponent") << "5E-99999999999999999999" << 0.0;
 }
 
@@ -98,11 +82,9 @@ void tst_NumberReading::outOfRangePrice_data()
 {
     QTest::addColumn<QString>("text");
     QTest::newRow("exponent beyond the range") << "1E309";
-    QTest::newRow("negative beyond the range") << "-2E308";
     QTest::newRow("huge exponent") << "1E99999999999999999999";
     QTest::newRow("400 digits") << QString(400, QLatin1Char('9'));
     QTest::newRow("hex beyond 32 bits") << "&H100000000";
-    QTest::newRow("octal beyond 32 bits") << "&O77777777777";
 }
 
 void tst_NumberReading::outOfRangePrice()
@@ -122,14 +104,10 @@ void tst_NumberReading::countValue_data()
     QTest::newRow("3.5 to even") << "3.5" << 4;
     QTest::newRow("-2.5 to even") << "-2.5" << -2;
     QTest::newRow("2,5 to even") << "2,5" << 2;
-    QTest::newRow("2.51 up") << "2.51" << 3;
     QTest::newRow("largest") << "32767" << 32767;
     QTest::newRow("smallest") << "-32768" << -32768;
-    QTest::newRow("32767.4 rounds into range") << "32767.4" << 32767;
     QTest::newRow("32767.5 rounds out of range") << "32767.5" << -99999;
     QTest::newRow("32768") << "32768" << -99999;
-    QTest::newRow("-32769") << "-32769" << -99999;
-    QTest::newRow("exponent") << "1E5" << -99999;
     QTest::newRow("hex -1") << "&HFFFF" << -1;
     QTest::newRow("hex 32-bit") << "&H10000" << -99999;
     QTest::newRow("price out of range") << "1E400" << -99999;
