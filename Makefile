@@ -20,3 +20,10 @@ deps:
 
 clean:
 	rm -rf build
+
+# The instruments of the safety net, each on its own; .ci/run calls them in turn.
+.PHONY: test-asan
+
+# The whole suite under AddressSanitizer, LeakSanitizer and UBSan.
+test-asan:
+	$(MAKE) test PRESET=asan
