@@ -22,8 +22,17 @@ clean:
 	rm -rf build
 
 # The instruments of the safety net, each on its own; .ci/run calls them in turn.
-.PHONY: test-asan
+FUZZ_SECONDS ?= 300
+
+.PHONY: test-asan fuzz
 
 # The whole suite under AddressSanitizer, LeakSanitizer and UBSan.
 test-asan:
 	$(MAKE) test PRESET=asan
+
+# Each libFuzzer target for FUZZ_SECONDS, in a clang build of its own.
+fuzz:
+	@sh scripts/deps.sh fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	sh fuzz/run.sh build/fuzz $(FUZZ_SECONDS)
