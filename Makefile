@@ -24,7 +24,7 @@ clean:
 # The instruments of the safety net, each on its own; .ci/run calls them in turn.
 FUZZ_SECONDS ?= 300
 
-.PHONY: test-asan fuzz
+.PHONY: test-asan fuzz bench
 
 # The whole suite under AddressSanitizer, LeakSanitizer and UBSan.
 test-asan:
@@ -36,3 +36,7 @@ fuzz:
 	cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS)
 	sh fuzz/run.sh build/fuzz $(FUZZ_SECONDS)
+
+# The performance figures, as the table of the README's performance section.
+bench: build
+	./build/dev/bench/edicola-bench
