@@ -24,7 +24,7 @@ clean:
 # The instruments of the safety net, each on its own; .ci/run calls them in turn.
 FUZZ_SECONDS ?= 300
 
-.PHONY: test-asan fuzz bench
+.PHONY: test-asan fuzz bench package package-check
 
 # The whole suite under AddressSanitizer, LeakSanitizer and UBSan.
 test-asan:
@@ -40,3 +40,11 @@ fuzz:
 # The performance figures, as the table of the README's performance section.
 bench: build
 	./build/dev/bench/edicola-bench
+
+# The .deb, and the check that it installs and its program starts and paints.
+package: build
+	@sh scripts/deps.sh package
+	cmake --build --preset dev --target package
+
+package-check: package
+	sh scripts/check-package.sh build/dev

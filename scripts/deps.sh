@@ -8,10 +8,11 @@ packages="g++ make cmake qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
 fonts-liberation fonts-urw-base35 fonts-dejavu-core"
 
 # What the instruments beyond `make test` need, asked for by name:
-# `fuzz` the libFuzzer build.
+# `fuzz` the libFuzzer build, `package` the .deb and its check.
 for extra in "$@"; do
     case $extra in
     fuzz) packages="$packages clang libclang-rt-14-dev" ;;
+    package) packages="$packages dpkg-dev file desktop-file-utils" ;;
     *) echo "deps.sh: no extra called $extra" >&2; exit 2 ;;
     esac
 done
