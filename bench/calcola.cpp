@@ -25,6 +25,7 @@ struct Calculator
     const char *name;
     Form *(*open)();
     std::vector<Input> inputs;
+    const char *button = "CmdCalcola";
 };
 
 template <class T> Form *open()
@@ -32,7 +33,8 @@ template <class T> Form *open()
     return forms::defaultInstance<T>();
 }
 
-// One line a calculator: its window, and what is typed before Calcola is clicked.
+// One line a calculator: its window, what is typed before Calcola is clicked and,
+// where it is not CmdCalcola, the button.
 const Calculator kCalculators[] = {
     {"FrmGratuito",
      open<FrmGratuito>,
@@ -56,7 +58,7 @@ std::vector<double> clickSeconds(Form *form, const Calculator &c, int clicks, bo
 {
     using Clock = std::chrono::steady_clock;
     QPushButton *azzera = formtest::child<QPushButton>(form, "CmdAnnulla");
-    QPushButton *calcola = formtest::child<QPushButton>(form, "CmdCalcola");
+    QPushButton *calcola = formtest::child<QPushButton>(form, c.button);
     std::vector<double> seconds;
     const int unmeasured = clicks / 10;
     for (int i = 0; i < unmeasured + clicks; ++i) {
