@@ -1,11 +1,22 @@
 #!/bin/sh
-# Installs the Debian packages the build, the program and its tests need.
+# Installs the Debian packages the build, the program and its tests need
+# (and, named as arguments, the extras below).
 # As root it installs what is missing; otherwise it prints the line to run.
 set -eu
 
 packages="g++ make cmake qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
 fonts-liberation fonts-urw-base35 fonts-dejavu-core \
 libsqlite3-dev libqt6sql6-psql postgresql sqlite3"
+
+# What the instruments beyond `make test` need, asked for by name:
+# `fuzz` the libFuzzer build, `package` the .deb and its check.
+for extra in "$@"; do
+    case $extra in
+    fuzz) packages="$packages clang libclang-rt-14-dev" ;;
+    package) packages="$packages dpkg-dev file desktop-file-utils" ;;
+    *) echo "deps.sh: no extra called $extra" >&2; exit 2 ;;
+    esac
+done
 
 missing=""
 for p in $packages; do

@@ -1,0 +1,9 @@
+#!/bin/sh
+# The program's icons: the start window's picture centred on a transparent square.
+# Needs ImageMagick; the PNGs are committed, so only a new picture needs this run.
+set -eu
+cd "$(dirname "$0")"
+for size in 64 128; do
+    convert ../shell/resources/image1.gif -background none -gravity center -extent 230x230 \
+        -resize "${size}x${size}" -strip "plicanza-$size.png"
+done
