@@ -6,6 +6,7 @@
 #include "calcola.h"
 #include "figures.h"
 #include "shell/look.h"
+#include "viewer.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -32,6 +33,8 @@ int main(int argc, char *argv[])
     figures::compareLaunches(table, {"plicanza", {PLICANZA_EXE}},
                              {"bare window", {BARE_WINDOW_EXE}}, {"Start-up to first paint", 1.10},
                              {"Peak resident memory", 1.10}, rounds);
+
+    viewer::measure(table, rounds);
 
     // The calculators run here, headless, under the settings of their users.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);

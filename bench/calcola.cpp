@@ -1,6 +1,9 @@
 #include "calcola.h"
 
 #include "calculators/frmgratuito.h"
+#include "calculators/frmnongratuito.h"
+#include "calculators/quot_period.h"
+#include "calculators/quot_quot.h"
 #include "shell/forms.h"
 #include "tests/formtest.h"
 
@@ -39,6 +42,15 @@ const Calculator kCalculators[] = {
     {"FrmGratuito",
      open<FrmGratuito>,
      {{"TxtPrzQ", "1,20"}, {"TxtPrzOd", "1,00"}, {"TxtNumIns", "3"}}},
+    {"FrmNonGratuito",
+     open<FrmNonGratuito>,
+     {{"TxtPrezzoInserto", "4,50"}, {"txtPrzQuotRif", "1,20"}}},
+    {"Quot_Quot", open<Quot_Quot>, {{"TxtPrzQA", "1,20"}, {"TxtPrzQB", "1,00"}}},
+    {"Quot_Period", open<Quot_Period>, {{"TxtPrzQA", "1,20"}, {"TxtPrzPer", "5,90"}}},
+    {"Quot_Period, yellow",
+     open<Quot_Period>,
+     {{"TxtPrzQA", "1,20"}, {"TxtPrzPer", "5,90"}},
+     "cmdcalcola2"},
 };
 
 constexpr double kGoalSeconds = 50e-6;

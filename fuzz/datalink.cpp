@@ -1,0 +1,31 @@
+// A data link file is bytes from anywhere: every input parses or is rejected
+// with an error, and what parses maps to a connection or a provider error.
+
+#include "bolla/datalink.h"
+#include "fuzzcheck.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char *>(data), size);
+
+    const bolla::ParsedDataLink link = bolla::parseDataLinkFile(bytes);
+    if (link.error == bolla::DataLinkError::None) {
+        FUZZ_CHECK(link.line == 0);
+        const bolla::MappedConnection mapped = bolla::connectionFor(link.init, "/links");
+        FUZZ_CHECK(mapped.error != bolla::ProviderError::None || !mapped.spec.driver.empty());
+    } else {
+        FUZZ_CHECK(!bolla::describe(link.error).empty());
+    }
+
+    // The init string alone, as a connection string's own keys are read.
+    const bolla::ParsedInitString init = bolla::parseInitString(bytes);
+    if (init.error == bolla::DataLinkError::None) {
+        for (const auto &[key, value] : init.init.pairs())
+            FUZZ_CHECK(!key.empty() && init.init.find(key) != nullptr);
+    }
+    return 0;
+}
