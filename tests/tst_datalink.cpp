@@ -4,7 +4,6 @@
 #include <QtTest>
 
 using namespace bolla;
-using namespace datalinkfile;
 using E = DataLinkError;
 using P = ProviderError;
 
@@ -109,7 +108,7 @@ private slots:
         QCOMPARE(parsed.error, E::None);
         const MappedConnection mapped = connectionFor(parsed.init, "/links");
         QTEST(mapped.error, "error");
-        const ConnectionSpec &c = mapped.spec;
+        const auto &c = mapped.spec;
         if (mapped.error == P::None)
             QTEST(QString::asprintf("%s|%s|%s|%d|%s|%s", c.driver.c_str(), c.databaseName.c_str(),
                                     c.hostName.c_str(), c.port, c.userName.c_str(),
