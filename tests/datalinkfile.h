@@ -5,21 +5,16 @@
 #include <QByteArray>
 #include <QString>
 
-namespace datalinkfile {
-
 // The first lines Windows writes into a data link file.
 inline const QString kHeader =
     QStringLiteral("[oledb]\r\n; Everything after this line is an OLE DB initstring\r\n");
 
-// Windows' usual form: UTF-16LE after its byte-order mark.
+// Windows' usual form: UTF-16LE after its byte-order mark, code unit by code
+// unit, so that broken text can be written too.
 inline QByteArray utf16le(const QString &text)
 {
     QByteArray bytes("\xFF\xFE", 2);
-    for (QChar c : text) {
-        bytes.append(char(c.unicode() & 0xFF));
-        bytes.append(char(c.unicode() >> 8));
-    }
+    for (QChar c : text)
+        bytes.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
     return bytes;
 }
-
-} // namespace datalinkfile
