@@ -142,15 +142,15 @@ bool DataControl::open(const QString &connectionString, const Timeouts &timeouts
 
     const QString folder = QFileInfo(m_dataLinkFile).absolutePath();
     const MappedConnection mapped = connectionFor(link.init, folder.toStdString(), timeouts);
-    const ConnectionSpec &spec = mapped.spec;
-    m_password = fromStd(spec.password);
+    const ConnectionSettings &settings = mapped.settings;
+    m_password = fromStd(settings.password);
     if (mapped.error != ProviderError::None) {
         const std::string *provider = link.init.find("Provider");
         return fail(providerMessage(mapped.error, m_dataLinkFile,
                                     provider ? fromStd(*provider) : QString()));
     }
 
-    const QString driver = fromStd(spec.driver);
+    const QString driver = fromStd(settings.driver);
     if (!QSqlDatabase::isDriverAvailable(driver))
         return fail(QStringLiteral("Manca il driver Qt %1, necessario per il database indicato "
                                    "dal file di collegamento dati \"%2\".")
@@ -161,17 +161,17 @@ bool DataControl::open(const QString &connectionString, const Timeouts &timeouts
     QString failure;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(driver, m_connectionName);
-        db.setDatabaseName(fromStd(spec.databaseName));
-        db.setHostName(fromStd(spec.hostName));
-        db.setPort(spec.port);
-        db.setUserName(fromStd(spec.userName));
+        db.setDatabaseName(fromStd(settings.databaseName));
+        db.setHostName(fromStd(settings.hostName));
+        db.setPort(settings.port);
+        db.setUserName(fromStd(settings.userName));
         db.setPassword(m_password);
-        db.setConnectOptions(fromStd(spec.options));
+        db.setConnectOptions(fromStd(settings.options));
         if (!db.open())
             failure = QStringLiteral("Impossibile aprire il database indicato dal file di "
                                      "collegamento dati \"%1\": %2")
                           .arg(m_dataLinkFile, databaseMessage(db.lastError()));
-        else if (spec.driver == "QSQLITE" && !registerLocalDate(db))
+        else if (settings.driver == "QSQLITE" && !registerLocalDate(db))
             failure = QStringLiteral("Impossibile preparare la data del giorno sul database "
                                      "indicato dal file di collegamento dati \"%1\".")
                           .arg(m_dataLinkFile);

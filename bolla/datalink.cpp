@@ -482,37 +482,37 @@ MappedConnection connectionFor(const InitString &init, std::string_view linkFold
                                const Timeouts &timeouts)
 {
     MappedConnection result;
-    ConnectionSpec &spec = result.spec;
+    ConnectionSettings &settings = result.settings;
     const std::string providerValue = value(init, "Provider");
     const std::string_view provider = providerName(providerValue);
-    spec.userName = value(init, "User ID");
-    spec.password = value(init, "Password");
+    settings.userName = value(init, "User ID");
+    settings.password = value(init, "Password");
     const std::string dataSource = value(init, "Data Source");
     const std::string seconds = std::to_string(timeouts.connectSeconds);
     const std::string milliseconds = std::to_string(timeouts.commandMilliseconds);
 
     if (provider.empty() || oneOf(provider, {"QSQLITE", "SQLite", "SQLite3"})) {
-        spec.driver = "QSQLITE";
+        settings.driver = "QSQLITE";
         if (trimmed(dataSource).empty()) {
             result.error = ProviderError::NoDataSource;
             return result;
         }
-        spec.databaseName = (std::filesystem::path(linkFolder) / dataSource).string();
-        spec.options = "QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=" + milliseconds;
+        settings.databaseName = (std::filesystem::path(linkFolder) / dataSource).string();
+        settings.options = "QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=" + milliseconds;
     } else if (oneOf(provider, {"QPSQL", "PostgreSQL"})) {
-        spec.driver = "QPSQL";
-        if (!splitHostPort(dataSource, spec.hostName, spec.port)) {
+        settings.driver = "QPSQL";
+        if (!splitHostPort(dataSource, settings.hostName, settings.port)) {
             result.error = ProviderError::BadPort;
             return result;
         }
-        spec.databaseName = value(init, "Initial Catalog");
+        settings.databaseName = value(init, "Initial Catalog");
         // Every transaction of the session is read-only; no statement sets it.
-        spec.options =
+        settings.options =
             "connect_timeout=" + seconds +
             ";options='-c default_transaction_read_only=on -c statement_timeout=" + milliseconds +
             "'";
     } else if (oneOf(provider, {"QODBC", "MSDASQL"})) {
-        spec.driver = "QODBC";
+        settings.driver = "QODBC";
         std::string odbc = value(init, "Extended Properties");
         const auto add = [&odbc](const std::string &key, const std::string &v) {
             if (!odbc.empty() && odbc.back() != ';')
@@ -532,9 +532,10 @@ MappedConnection connectionFor(const InitString &init, std::string_view linkFold
             result.error = ProviderError::NoDataSource;
             return result;
         }
-        spec.databaseName = odbc;
-        spec.options = "SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY;SQL_ATTR_LOGIN_TIMEOUT=" + seconds +
-                       ";SQL_ATTR_CONNECTION_TIMEOUT=" + seconds;
+        settings.databaseName = odbc;
+        settings.options =
+            "SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY;SQL_ATTR_LOGIN_TIMEOUT=" + seconds +
+            ";SQL_ATTR_CONNECTION_TIMEOUT=" + seconds;
     } else {
         result.error = ProviderError::UnknownProvider;
     }

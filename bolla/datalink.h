@@ -84,7 +84,7 @@ ParsedDataLink resolveConnectionString(std::string_view connectionString, std::s
 DataLinkError readDataLinkFile(const std::string &path, std::string &bytes);
 
 // A Qt SQL connection as an initialisation string describes it.
-struct ConnectionSpec
+struct ConnectionSettings
 {
     std::string driver; // QSQLITE, QPSQL, QODBC
     std::string databaseName;
@@ -110,7 +110,7 @@ enum class ProviderError {
 
 struct MappedConnection
 {
-    ConnectionSpec spec;
+    ConnectionSettings settings;
     ProviderError error = ProviderError::None;
 };
 

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (link.error == bolla::DataLinkError::None) {
         FUZZ_CHECK(link.line == 0);
         const bolla::MappedConnection mapped = bolla::connectionFor(link.init, "/links");
-        FUZZ_CHECK(mapped.error != bolla::ProviderError::None || !mapped.spec.driver.empty());
+        FUZZ_CHECK(mapped.error != bolla::ProviderError::None || !mapped.settings.driver.empty());
     } else {
         FUZZ_CHECK(!bolla::describe(link.error).empty());
     }

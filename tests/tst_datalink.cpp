@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(parsed.error, E::None);
         const MappedConnection mapped = connectionFor(parsed.init, "/links");
         QTEST(mapped.error, "error");
-        const auto &c = mapped.spec;
+        const auto &c = mapped.settings;
         if (mapped.error == P::None)
             QTEST(QString::asprintf("%s|%s|%s|%d|%s|%s", c.driver.c_str(), c.databaseName.c_str(),
                                     c.hostName.c_str(), c.port, c.userName.c_str(),
@@ -120,7 +120,7 @@ private slots:
     void odbcOpensReadOnly()
     {
         const ParsedInitString parsed = parseInitString("Provider=QODBC;Data Source=d");
-        QCOMPARE(connectionFor(parsed.init, "/", {4, 1500}).spec.options,
+        QCOMPARE(connectionFor(parsed.init, "/", {4, 1500}).settings.options,
                  "SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY;SQL_ATTR_LOGIN_TIMEOUT=4;"
                  "SQL_ATTR_CONNECTION_TIMEOUT=4");
     }
