@@ -21,50 +21,19 @@ public slots:
 };
 
 namespace {
+// clang-format off
 constexpr Control kControls[] = {
-    {.name = "TxtField",
-     .kind = Control::TextBox,
-     .caption = "",
-     .rect = {0, 0, 1500, 300},
-     .tab = 0},
-    {.name = "CmdGo",
-     .kind = Control::Button,
-     .caption = "Go",
-     .rect = {0, 400, 1500, 300},
-     .tab = 1},
-    {.name = "Frame", .kind = Control::Frame, .caption = "", .rect = {0, 800, 3000, 1200}},
+    {"TxtField", Control::TextBox, "", {0, 0, 1500, 300}, 0},
+    {"CmdGo", Control::Button, "Go", {0, 400, 1500, 300}, 1},
+    {"Frame", Control::Frame, "", {0, 800, 3000, 1200}},
     // Indexes in table order 1, 0, 2: the array is in index order all the same.
-    {.name = "Option1_1",
-     .kind = Control::Radio,
-     .caption = "one",
-     .rect = {0, 400, 1500, 300},
-     .tab = 2,
-     .container = "Frame"},
-    {.name = "Option1_0",
-     .kind = Control::Radio,
-     .caption = "zero",
-     .rect = {0, 0, 1500, 300},
-     .tab = 3,
-     .container = "Frame"},
-    {.name = "Option1_2",
-     .kind = Control::Radio,
-     .caption = "two",
-     .rect = {0, 800, 1500, 300},
-     .tab = 4,
-     .container = "Frame",
-     .checked = true},
-    {.name = "ChkBox",
-     .kind = Control::Check,
-     .caption = "A caption long enough to take three lines here",
-     .rect = {0, 2100, 1500, 735},
-     .tab = 5,
-     .checked = true},
-    {.name = "Note",
-     .kind = Control::Label,
-     .caption = "boxed",
-     .rect = {0, 3000, 1500, 300},
-     .border = true},
+    {"Option1_1", Control::Radio, "one", {0, 400, 1500, 300}, 2, {}, {}, Qt::AlignLeft, "Frame"},
+    {"Option1_0", Control::Radio, "zero", {0, 0, 1500, 300}, 3, {}, {}, Qt::AlignLeft, "Frame"},
+    {"Option1_2", Control::Radio, "two", {0, 800, 1500, 300}, 4, {}, {}, Qt::AlignLeft, "Frame", false, true},
+    {"ChkBox", Control::Check, "A caption long enough to take three lines here", {0, 2100, 1500, 735}, 5, {}, {}, Qt::AlignLeft, nullptr, false, true},
+    {"Note", Control::Label, "boxed", {0, 3000, 1500, 300}, -1, {}, {}, Qt::AlignLeft, nullptr, true},
 };
+// clang-format on
 } // namespace
 
 Probe::Probe()
