@@ -39,14 +39,25 @@ bool makeDatabase(const QString &db, int rows, int everyNth)
     return sqlite.waitForFinished(600000) && sqlite.exitCode() == 0;
 }
 
-QString writeDataLink(const QDir &folder, const QString &db)
+// A database in a folder of its own with the data link file that names it;
+// the data link file's path, or nothing when the database could not be made.
+struct Database
 {
-    const QString path = folder.filePath(QStringLiteral("Testo.udl"));
-    QFile udl(path);
-    if (!udl.open(QIODevice::WriteOnly))
+    QString file;
+    QString link;
+};
+
+Database prepare(const QDir &dir, const QString &name, int rows, int everyNth)
+{
+    dir.mkpath(name);
+    const QDir folder(dir.filePath(name));
+    const Database db{folder.filePath(QStringLiteral("bolla.db")),
+                      folder.filePath(QStringLiteral("Testo.udl"))};
+    QFile udl(db.link);
+    if (!makeDatabase(db.file, rows, everyNth) || !udl.open(QIODevice::WriteOnly))
         return {};
-    udl.write("[oledb]\r\nProvider=SQLite;Data Source=\"" + db.toUtf8() + "\"\r\n");
-    return path;
+    udl.write("[oledb]\r\nProvider=SQLite;Data Source=\"" + db.file.toUtf8() + "\"\r\n");
+    return db;
 }
 
 } // namespace
@@ -55,36 +66,25 @@ void measure(figures::Table &table, int rounds)
 {
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
-    const QString big = dir.filePath(QStringLiteral("million.db"));
-    const QString manyOfDay = dir.filePath(QStringLiteral("hundred-thousand.db"));
     std::fputs("Viewer: making a database of 1,000,000 rows, 2,000 of the day...\n", stderr);
-    if (!makeDatabase(big, 1000000, 500)) {
-        table.fail("could not make the viewer's database (is sqlite3 installed?)");
+    const Database big = prepare(dir, QStringLiteral("big"), 1000000, 500);
+    std::fputs("Viewer: and one of 100,000 rows, all of the day...\n", stderr);
+    const Database many = prepare(dir, QStringLiteral("many"), 100000, 1);
+    if (big.link.isEmpty() || many.link.isEmpty()) {
+        table.fail("could not make the viewer's databases (is sqlite3 installed?)");
         return;
     }
-    QDir bigDir(dir.filePath(QStringLiteral("big")));
-    dir.mkpath(QStringLiteral("big"));
-    const QString bigLink = writeDataLink(bigDir, big);
 
     // The shell has no local date(): the same day comes from 'localtime'.
     QString query = QString::fromLatin1(bolla::kRecordSource);
     query.replace(QStringLiteral("date()"), QStringLiteral("date('now', 'localtime')"));
     figures::compareLaunches(
-        table, {"viewer", {MOSTRA_BOLLA_EXE, bigLink.toStdString()}},
-        {"sqlite3", {"sqlite3", big.toStdString(), query.toStdString()}, launch::Until::Exit},
+        table, {"viewer", {MOSTRA_BOLLA_EXE, big.link.toStdString()}},
+        {"sqlite3", {"sqlite3", big.file.toStdString(), query.toStdString()}, launch::Until::Exit},
         {"Viewer to first rows, 1,000,000 rows", 1.5}, {}, rounds);
-
-    std::fputs("Viewer: 100,000 rows of the day against 2,000...\n", stderr);
-    if (!makeDatabase(manyOfDay, 100000, 1)) {
-        table.fail("could not make the viewer's second database");
-        return;
-    }
-    QDir manyDir(dir.filePath(QStringLiteral("many")));
-    dir.mkpath(QStringLiteral("many"));
-    const QString manyLink = writeDataLink(manyDir, manyOfDay);
     figures::compareLaunches(
-        table, {"viewer, 100,000 of the day", {MOSTRA_BOLLA_EXE, manyLink.toStdString()}},
-        {"viewer, 2,000 of the day", {MOSTRA_BOLLA_EXE, bigLink.toStdString()}}, {},
+        table, {"viewer, 100,000 of the day", {MOSTRA_BOLLA_EXE, many.link.toStdString()}},
+        {"viewer, 2,000 of the day", {MOSTRA_BOLLA_EXE, big.link.toStdString()}}, {},
         {"Viewer peak memory, 100,000 rows of the day", 1.10}, rounds);
 }
 
