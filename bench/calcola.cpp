@@ -1,11 +1,7 @@
 #include "calcola.h"
 
-#include "calculators/frmgratuito.h"
-#include "calculators/frmnongratuito.h"
-#include "calculators/quot_period.h"
-#include "calculators/quot_quot.h"
 #include "shell/forms.h"
-#include "tests/formtest.h"
+#include "tests/calculatorkinds.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -16,6 +12,8 @@
 #include <vector>
 
 namespace {
+
+using formtest::open;
 
 struct Input
 {
@@ -30,11 +28,6 @@ struct Calculator
     std::vector<Input> inputs;
     const char *button = "CmdCalcola";
 };
-
-template <class T> Form *open()
-{
-    return forms::defaultInstance<T>();
-}
 
 // One line a calculator: its window, what is typed before Calcola is clicked and,
 // where it is not CmdCalcola, the button.

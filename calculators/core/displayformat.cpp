@@ -70,6 +70,23 @@ void roundToDecimals(const Decimal15 &d, int decimals, std::string &whole, std::
     whole = firstNonZero == std::string::npos ? std::string() : whole.substr(firstNonZero);
 }
 
+// |value| rounded to `decimals`; nonZero when a digit other than 0 is left.
+struct Rounded
+{
+    std::string whole;
+    std::string fraction;
+    bool nonZero = false;
+};
+
+Rounded rounded(double value, int decimals)
+{
+    Rounded r{{}, std::string(std::size_t(decimals), '0')};
+    if (value != 0.0)
+        roundToDecimals(decimal15(std::fabs(value)), decimals, r.whole, r.fraction);
+    r.nonZero = !r.whole.empty() || r.fraction.find_first_not_of('0') != std::string::npos;
+    return r;
+}
+
 std::u16string grouped(const std::string &whole, const std::u16string &separator)
 {
     std::u16string out;
@@ -123,19 +140,14 @@ std::u16string amount(double value, const NumberSettings &settings)
 {
     if (!std::isfinite(value))
         return generalNumber(value, settings);
-    std::string whole;
-    std::string fraction = "0000";
-    if (value != 0.0)
-        roundToDecimals(decimal15(std::fabs(value)), 4, whole, fraction);
-
-    std::u16string number = grouped(whole, settings.groupSeparator);
+    const Rounded r = rounded(value, 4);
+    std::u16string number = grouped(r.whole, settings.groupSeparator);
     if (number.empty() && settings.leadingZero)
         number = u"0";
-    number += settings.decimalSeparator + widen(fraction);
+    number += settings.decimalSeparator + widen(r.fraction);
 
     // A value that rounds to nothing shows no sign.
-    const bool shownNegative = value < 0 && (!whole.empty() || fraction != "0000");
-    return shownNegative ? negative(number, settings) : number;
+    return value < 0 && r.nonZero ? negative(number, settings) : number;
 }
 
 std::optional<NumberPattern> readPattern(std::u16string_view text, char16_t point)
@@ -169,12 +181,7 @@ std::u16string patterned(double value, const NumberPattern &pattern, const Numbe
 {
     if (!std::isfinite(value))
         return generalNumber(value, settings);
-    std::string whole;
-    std::string fraction(std::size_t(pattern.fractionDigits), '0');
-    if (value != 0.0)
-        roundToDecimals(decimal15(std::fabs(value)), pattern.fractionDigits, whole, fraction);
-
-    const bool nonZero = !whole.empty() || fraction.find_first_not_of('0') != std::string::npos;
+    auto [whole, fraction, nonZero] = rounded(value, pattern.fractionDigits);
     while (int(fraction.size()) > pattern.fractionZeros && fraction.back() == '0')
         fraction.pop_back();
     if (int(whole.size()) < pattern.wholeZeros)
