@@ -3,17 +3,21 @@ PRESET ?= dev
 BUILD := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build deps clean
+.PHONY: run test configure deps clean
 
-run: build
-	./$(BUILD)/plicanza
+# The program alone: no tests, benchmarks or tools.
+run: configure
+	cmake --build --preset $(PRESET) -j $(JOBS) --target plicanza
+	./$(BUILD)/app/plicanza
 
-test: build
+# The program and every test, then the whole suite.
+test: configure
+	cmake --build --preset $(PRESET) -j $(JOBS)
 	ctest --preset $(PRESET)
 
-build: deps
-	cmake --preset $(PRESET)
-	cmake --build --preset $(PRESET) -j $(JOBS)
+# Built this way, a compiler warning fails the build.
+configure: deps
+	cmake --preset $(PRESET) -DEDICOLA_WERROR=ON
 
 deps:
 	@sh scripts/deps.sh
@@ -24,7 +28,14 @@ clean:
 # The instruments of the safety net, each on its own; .ci/run calls them in turn.
 FUZZ_SECONDS ?= 300
 
-.PHONY: test-asan fuzz bench package package-check
+.PHONY: lint test-asan fuzz bench tools package package-check
+
+# Every tracked C++ file as .clang-format lays it out, and the floors of the code
+# as their includes show them.
+lint:
+	@sh scripts/deps.sh format
+	sh scripts/check-format.sh
+	sh scripts/check-floors.sh
 
 # The whole suite under AddressSanitizer, LeakSanitizer and UBSan.
 test-asan:
@@ -38,12 +49,18 @@ fuzz:
 	sh fuzz/run.sh build/fuzz $(FUZZ_SECONDS)
 
 # The performance figures, as the table of the README's performance section.
-bench: build
+bench: configure
+	cmake --build --preset dev -j $(JOBS) --target edicola-bench
 	./build/dev/bench/edicola-bench
 
+# The viewer's try-out tool, build/dev/tools/mostra_bolla.
+tools: configure
+	cmake --build --preset dev -j $(JOBS) --target mostra_bolla
+
 # The .deb, and the check that it installs and its program starts and paints.
-package: build
+package: configure
 	@sh scripts/deps.sh package
+	cmake --build --preset dev -j $(JOBS) --target plicanza first-paint
 	cmake --build --preset dev --target package
 
 package-check: package

@@ -1,6 +1,6 @@
-#include "shell/forms.h"
+#include "app/plicanza.h"
+#include "shell/defaultinstances.h"
 #include "shell/look.h"
-#include "shell/plicanza.h"
 
 #include <QApplication>
 

@@ -1,7 +1,10 @@
 #include "calcola.h"
 
-#include "shell/forms.h"
-#include "tests/calculatorkinds.h"
+#include "calculators/frmgratuito.h"
+#include "calculators/frmnongratuito.h"
+#include "calculators/quot_period.h"
+#include "calculators/quot_quot.h"
+#include "shell/defaultinstances.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -13,7 +16,18 @@
 
 namespace {
 
-using formtest::open;
+template <class T> Form *open()
+{
+    return forms::defaultInstance<T>();
+}
+
+template <class T> T *child(Form *form, const char *name)
+{
+    T *found = form->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
 
 struct Input
 {
@@ -62,14 +76,14 @@ QStringList labelTexts(Form *form)
 std::vector<double> clickSeconds(Form *form, const Calculator &c, int clicks, bool &changed)
 {
     using Clock = std::chrono::steady_clock;
-    QPushButton *azzera = formtest::child<QPushButton>(form, "CmdAnnulla");
-    QPushButton *calcola = formtest::child<QPushButton>(form, c.button);
+    QPushButton *azzera = child<QPushButton>(form, "CmdAnnulla");
+    QPushButton *calcola = child<QPushButton>(form, c.button);
     std::vector<double> seconds;
     const int unmeasured = clicks / 10;
     for (int i = 0; i < unmeasured + clicks; ++i) {
         azzera->click();
         for (const Input &in : c.inputs)
-            formtest::child<QLineEdit>(form, in.field)->setText(QString::fromUtf8(in.text));
+            child<QLineEdit>(form, in.field)->setText(QString::fromUtf8(in.text));
         QCoreApplication::processEvents();
         const QStringList before = labelTexts(form);
 

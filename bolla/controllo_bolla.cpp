@@ -1,6 +1,6 @@
-#include "controllo_bolla.h"
+#include "bolla/controllo_bolla.h"
 
-#include "calculators/regional.h"
+#include "shell/regional.h"
 
 #include <QDataWidgetMapper>
 #include <QDateEdit>
@@ -144,8 +144,8 @@ private:
 
 } // namespace
 
-// The grid's column number formats, in the toolkit's notation ('.' the decimal
-// point) and shown with the user's settings. Numbers lean right.
+// The grid's column number formats, whose '.' stands for the regional decimal
+// separator, shown with the user's settings. Numbers lean right.
 class ColumnFormats : public QIdentityProxyModel
 {
 public:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datacontrol.h"
+#include "bolla/datacontrol.h"
 #include "shell/form.h"
 
 class ColumnFormats;

@@ -1,4 +1,4 @@
-#include "datacontrol.h"
+#include "bolla/datacontrol.h"
 
 #include <QDate>
 #include <QDir>

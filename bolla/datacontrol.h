@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datalink.h"
+#include "bolla/datalink.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "datalink.h"
+#include "bolla/datalink.h"
 
 #include <algorithm>
 #include <filesystem>

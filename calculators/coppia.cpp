@@ -1,9 +1,9 @@
-#include "coppia.h"
+#include "calculators/coppia.h"
 
-#include "calculatorwindow.h"
+#include "calculators/calculatorcontrols.h"
+#include "calculators/entryfield.h"
 #include "core/bundle.h"
-#include "entryfield.h"
-#include "regional.h"
+#include "shell/regional.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -37,7 +37,8 @@ protected:
     // other's P - margin; the three labels show them and the focus stays put.
     void calcola(double compenso);
 
-    // The window variables, which each window names as its Part does.
+    // The window variables, under names common to both windows (PrzB is
+    // Quot_Quot's PrzQB and Quot_Period's PrzPer, NettoB their NettoB and NettoPer).
     struct Values
     {
         double PrzA = 0;

@@ -1,4 +1,4 @@
-#include "entryfield.h"
+#include "calculators/entryfield.h"
 
 #include "core/fieldrule.h"
 #include "core/numberreading.h"

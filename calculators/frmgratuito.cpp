@@ -1,10 +1,10 @@
-#include "frmgratuito.h"
+#include "calculators/frmgratuito.h"
 
-#include "calculatorlayout.h"
-#include "calculatorwindow.h"
+#include "calculators/calculatorcontrols.h"
+#include "calculators/calculatorlayout.h"
+#include "calculators/entryfield.h"
 #include "core/bundle.h"
-#include "entryfield.h"
-#include "regional.h"
+#include "shell/regional.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "quot_period.h"
+#include "calculators/quot_period.h"
 
-#include "calculatorlayout.h"
+#include "calculators/calculatorlayout.h"
 #include "core/bundle.h"
 
 using namespace calculatorlayout;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "coppia.h"
+#include "calculators/coppia.h"
 
 // Newspaper or periodical A + periodical B: the plain "Calcola" charges 0.0037,
 // the yellow one 0.0185, on the product that Option1 picks. Both the fourth and

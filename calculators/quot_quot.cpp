@@ -1,6 +1,6 @@
-#include "quot_quot.h"
+#include "calculators/quot_quot.h"
 
-#include "calculatorlayout.h"
+#include "calculators/calculatorlayout.h"
 #include "core/bundle.h"
 
 using namespace calculatorlayout;

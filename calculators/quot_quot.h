@@ -1,6 +1,6 @@
 #pragma once
 
-#include "coppia.h"
+#include "calculators/coppia.h"
 
 // Newspaper + newspaper: one compensation of 0.0185 per bundle, on the newspaper
 // that Option1 picks.

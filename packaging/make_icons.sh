@@ -4,6 +4,6 @@
 set -eu
 cd "$(dirname "$0")"
 for size in 64 128; do
-    convert ../shell/resources/image1.gif -background none -gravity center -extent 230x230 \
+    convert ../app/resources/image1.gif -background none -gravity center -extent 230x230 \
         -resize "${size}x${size}" -strip "plicanza-$size.png"
 done

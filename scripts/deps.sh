@@ -9,11 +9,13 @@ fonts-liberation fonts-urw-base35 fonts-dejavu-core \
 libsqlite3-dev libqt6sql6-psql postgresql sqlite3"
 
 # What the instruments beyond `make test` need, asked for by name:
-# `fuzz` the libFuzzer build, `package` the .deb and its check.
+# `fuzz` the libFuzzer build, `package` the .deb and its check, `format` the
+# layout check.
 for extra in "$@"; do
     case $extra in
     fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     package) packages="$packages dpkg-dev file desktop-file-utils" ;;
+    format) packages="$packages clang-format" ;;
     *) echo "deps.sh: no extra called $extra" >&2; exit 2 ;;
     esac
 done

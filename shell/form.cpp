@@ -1,6 +1,6 @@
-#include "form.h"
+#include "shell/form.h"
 
-#include "wrappingbutton.h"
+#include "shell/wrappingbutton.h"
 
 #include <QCloseEvent>
 #include <QDateEdit>
@@ -186,8 +186,6 @@ void Form::connectEvents()
                    slot.parameterType(0) == QMetaType::Int) {
             const QList<QAbstractButton *> array =
                 controlArray<QAbstractButton>(source.toLatin1().constData());
-            if (array.isEmpty())
-                missing();
             for (int index = 0; index < array.size(); ++index) {
                 connect(array[index], &QAbstractButton::clicked, this, [this, slot, index] {
                     slot.invoke(this, Qt::DirectConnection, Q_ARG(int, index));
@@ -204,4 +202,10 @@ void Form::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
     if (event->isAccepted())
         emit unloaded();
+}
+
+void Form::missingControl(const char *name, const char *kind) const
+{
+    qFatal("%s: no control %s of kind %s in its layout table", metaObject()->className(), name,
+           kind);
 }

@@ -1,37 +1,12 @@
 #pragma once
 
-#include "look.h"
+#include "shell/control.h"
 
 #include <QWidget>
 
 #include <span>
 
 class QCloseEvent;
-
-// One control of a window's layout table. Geometry is in twips, relative to the
-// window's client area or to the frame named as container.
-struct Control
-{
-    // A Grid is a read-only table under a caption line; a DatePicker a date
-    // field with a calendar pop-up.
-    enum Kind { Label, TextBox, Button, Frame, Radio, Check, Picture, Grid, DatePicker };
-    struct Twips
-    {
-        int left, top, width, height;
-    };
-
-    const char *name;
-    Kind kind;
-    const char *caption; // a Picture's resource path
-    Twips rect;
-    int tab = -1; // tab index; -1 takes no part in the tab order
-    look::Font font{};
-    look::Colour background{};
-    Qt::Alignment align = Qt::AlignLeft;
-    const char *container = nullptr;
-    bool border = false;  // a single-line border (labels and pictures)
-    bool checked = false; // a radio button selected, a check box ticked at creation
-};
 
 // A top-level window built from its layout table. It never rearranges its
 // controls, and it tells when it has been closed for good.
@@ -48,10 +23,14 @@ public:
 
     explicit Form(const Window &window, std::span<const Control> controls);
 
+    // The control called `name`; a window asking for a control its table lacks,
+    // or for one of another kind, is a programming error that stops the program
+    // in every build.
     template <class T> T *control(const char *name) const
     {
         T *found = findChild<T *>(QLatin1String(name));
-        Q_ASSERT_X(found, "Form::control", name);
+        if (!found)
+            missingControl(name, T::staticMetaObject.className());
         return found;
     }
 
@@ -62,7 +41,8 @@ public:
         while (T *found = findChild<T *>(
                    QLatin1String("%1_%2").arg(QLatin1String(name)).arg(array.size())))
             array.append(found);
-        Q_ASSERT_X(!array.isEmpty(), "Form::controlArray", name);
+        if (array.isEmpty())
+            missingControl(name, T::staticMetaObject.className());
         return array;
     }
 
@@ -83,4 +63,5 @@ protected:
 
 private:
     QWidget *create(const Control &c);
+    [[noreturn]] void missingControl(const char *name, const char *kind) const;
 };

@@ -1,7 +1,7 @@
-#include "wrappingbutton.h"
+#include "shell/wrappingbutton.h"
 
 namespace {
-// The original toolkit's indicator: 13 pixels square at 96 dpi.
+// Windows' check box and radio button indicator: 13 pixels square at 96 dpi.
 constexpr int kIndicatorSize = 13;
 } // namespace
 
@@ -10,8 +10,8 @@ QRect indicatorRect(const QAbstractButton *button)
     return {0, (button->height() - kIndicatorSize) / 2, kIndicatorSize, kIndicatorSize};
 }
 
-// The caption starts half a digit's width after the indicator, as the original
-// toolkit places it.
+// The caption starts half a digit's width after the indicator, as Windows places
+// it.
 QRect captionRect(const QAbstractButton *button)
 {
     QRect caption = button->rect();

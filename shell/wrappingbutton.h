@@ -9,8 +9,8 @@
 #include <type_traits>
 
 // Where a radio button or check box draws its indicator (at the left, centred
-// vertically, the original toolkit's size) and its caption (right of the
-// indicator, after the gap the original toolkit leaves, over the rest).
+// vertically, of the size Windows gives it) and its caption (right of the
+// indicator, after the gap Windows leaves, over the rest).
 QRect indicatorRect(const QAbstractButton *button);
 QRect captionRect(const QAbstractButton *button);
 
@@ -18,9 +18,9 @@ QRect captionRect(const QAbstractButton *button);
 inline constexpr int kCaptionFlags =
     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
 
-// A radio button or check box as the original toolkit has them. A caption longer
-// than one line word-wraps within the control, and the whole control takes the
-// click. Tab and Backtab into a group of radio buttons stop on its selected one.
+// A radio button or check box with Windows' metrics and behaviour. A caption
+// longer than one line word-wraps within the control, and the whole control takes
+// the click. Tab and Backtab into a group of radio buttons stop on its selected one.
 template <class Button> class WrappingButton : public Button
 {
     static_assert(std::is_same_v<Button, QRadioButton> || std::is_same_v<Button, QCheckBox>);

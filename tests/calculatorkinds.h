@@ -37,7 +37,7 @@ template <class T> Form *open()
 
 template <class T> Form *loaded()
 {
-    return forms::existing<T>();
+    return loadedWindow<T>();
 }
 
 // clang-format off

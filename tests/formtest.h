@@ -3,7 +3,7 @@
 // Driving windows the way a user does: keys into the focused control, mouse
 // clicks on buttons, and reading what labels and fields show.
 
-#include "shell/forms.h"
+#include "shell/defaultinstances.h"
 #include "shell/look.h"
 #include "shell/wrappingbutton.h"
 
@@ -29,6 +29,17 @@ inline void unloadAll()
 {
     forms::closeAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The loaded window of kind T, as the start window's Conferma would find it;
+// nullptr when there is none.
+template <class T> T *loadedWindow()
+{
+    for (Form *w : forms::loaded()) {
+        if (auto *found = qobject_cast<T *>(w))
+            return found;
+    }
+    return nullptr;
 }
 
 template <class T = QWidget> T *child(QWidget *form, const char *name)

@@ -2,11 +2,11 @@
 // PostgreSQL test server that the pg_fixture.sh fixture starts (BOLLA_PG_STATE
 // names its state folder). Both run the same cases.
 
+#include "app/plicanza.h"
 #include "bolla/controllo_bolla.h"
 #include "bolla/datacontrol.h"
 #include "datalinkfile.h"
 #include "formtest.h"
-#include "shell/plicanza.h"
 
 #include <QtSql>
 #include <QtWidgets>
@@ -328,22 +328,22 @@ private slots:
     {
         plicanza *start = forms::defaultInstance<plicanza>();
         showAndActivate(start);
-        QVERIFY(!forms::existing<Controllo_bolla>());
+        QVERIFY(!loadedWindow<Controllo_bolla>());
 
         start->MostraControlloBolla();
-        QPointer<Controllo_bolla> viewer = forms::existing<Controllo_bolla>();
+        QPointer<Controllo_bolla> viewer = loadedWindow<Controllo_bolla>();
         QVERIFY(viewer && viewer->isVisible() && !viewer->parentWidget() && !viewer->isModal());
         QVERIFY(start->isVisible() && start->isEnabled());
         if (!QFile::exists(bolla::dataLinkFile()))
             QVERIFY(text(viewer, "lblMessaggio").contains(u'"' + bolla::dataLinkFile() + u'"'));
         start->MostraControlloBolla();
-        QCOMPARE(forms::existing<Controllo_bolla>(), viewer.data());
+        QCOMPARE(loadedWindow<Controllo_bolla>(), viewer.data());
 
         viewer->close();
-        QVERIFY(!forms::existing<Controllo_bolla>());
+        QVERIFY(!loadedWindow<Controllo_bolla>());
         start->MostraControlloBolla();
-        QVERIFY(forms::existing<Controllo_bolla>() &&
-                forms::existing<Controllo_bolla>() != viewer.data());
+        QVERIFY(loadedWindow<Controllo_bolla>() &&
+                loadedWindow<Controllo_bolla>() != viewer.data());
     }
 };
 

@@ -1,5 +1,5 @@
-#include "calculators/regional.h"
 #include "core/displayformat.h"
+#include "shell/regional.h"
 
 #include <QtTest>
 

@@ -3,8 +3,8 @@
 #include <QtTest>
 
 // Custom number formats under Italian settings: the labels' "0", "0,00" and
-// "0,0000", and the grid's "#.00", written in the toolkit's notation ('.' the
-// decimal point).
+// "0,0000", written with the Italian decimal comma, and the grid's "#.00", whose
+// '.' stands for the regional decimal separator.
 class tst_NumberPattern : public QObject
 {
     Q_OBJECT

@@ -1,5 +1,5 @@
+#include "app/plicanza.h"
 #include "calculatorkinds.h"
-#include "shell/plicanza.h"
 
 #include <QRadioButton>
 

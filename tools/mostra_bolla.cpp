@@ -1,7 +1,7 @@
 // Shows the delivery-note viewer on a data link file of one's choice, to try it
 // on a demo database. The program itself always uses its fixed data link file.
 #include "bolla/controllo_bolla.h"
-#include "shell/forms.h"
+#include "shell/defaultinstances.h"
 #include "shell/look.h"
 
 #include <QApplication>

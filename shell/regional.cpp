@@ -1,4 +1,4 @@
-#include "regional.h"
+#include "shell/regional.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "forms.h"
+#include "shell/defaultinstances.h"
 
 namespace forms {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form.h"
+#include "shell/form.h"
 
 #include <QList>
 #include <QPointer>
@@ -28,12 +28,6 @@ template <class T> QPointer<T> &slot()
 }
 void load(Form *form, std::function<void()> forget);
 } // namespace detail
-
-// The instance of T if one is loaded, without creating it.
-template <class T> T *existing()
-{
-    return detail::slot<T>().data();
-}
 
 template <class T> T *defaultInstance()
 {

@@ -1,4 +1,4 @@
-#include "bundle.h"
+#include "core/bundle.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "numberreading.h"
+#include "core/numberreading.h"
 
 #include <algorithm>
 #include <charconv>

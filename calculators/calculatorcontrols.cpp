@@ -1,4 +1,4 @@
-#include "calculatorwindow.h"
+#include "calculators/calculatorcontrols.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "fieldrule.h"
+#include "core/fieldrule.h"
 
-#include "numberreading.h"
+#include "core/numberreading.h"
 
 namespace edicola {
 

@@ -37,9 +37,10 @@ struct NumberPattern
     int fractionDigits = 0; // all placeholders after the point
 };
 
-// Reads a pattern whose decimal point is `point` (',' for a pattern written for
-// Italian settings, '.' in the toolkit's own notation). Anything but placeholders
-// and one point makes it unreadable.
+// Reads a pattern whose decimal point is `point`: ',' for the bound labels'
+// patterns, written for Italian settings; '.' for the grid's column patterns, whose
+// '.' stands for the regional decimal separator. Anything but placeholders and one
+// point makes it unreadable.
 std::optional<NumberPattern> readPattern(std::u16string_view text, char16_t point);
 
 // The value through the pattern: its 15-significant-digit decimal rounded to the

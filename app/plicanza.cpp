@@ -1,11 +1,11 @@
-#include "plicanza.h"
+#include "app/plicanza.h"
 
 #include "bolla/controllo_bolla.h"
 #include "calculators/frmgratuito.h"
 #include "calculators/frmnongratuito.h"
 #include "calculators/quot_period.h"
 #include "calculators/quot_quot.h"
-#include "forms.h"
+#include "shell/defaultinstances.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -136,7 +136,7 @@ constexpr Control kControls[] = {
      kLightYellow,
      Qt::AlignLeft,
      "FrameScelta"},
-    {"Image1", Control::Picture, ":/shell/image1.gif", {840, 2880, 3000, 3450}},
+    {"Image1", Control::Picture, ":/app/image1.gif", {840, 2880, 3000, 3450}},
     {"CmdConferma", Control::Button, "Conferma", {7440, 6360, 1095, 615}, 12},
     {"CmdEsci", Control::Button, "Esci", {9840, 6600, 1095, 615}, 13},
 };

@@ -1,4 +1,4 @@
-#include "displayformat.h"
+#include "core/displayformat.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "shell/look.h"
+
+// One control of a window's layout table. Geometry is in twips, relative to the
+// window's client area or to the frame named as container.
+struct Control
+{
+    // A Grid is a read-only table under a caption line; a DatePicker a date
+    // field with a calendar pop-up.
+    enum Kind { Label, TextBox, Button, Frame, Radio, Check, Picture, Grid, DatePicker };
+    struct Twips
+    {
+        int left, top, width, height;
+    };
+
+    const char *name;
+    Kind kind;
+    const char *caption; // a Picture's resource path
+    Twips rect;
+    int tab = -1; // tab index; -1 takes no part in the tab order
+    look::Font font{};
+    look::Colour background{};
+    Qt::Alignment align = Qt::AlignLeft;
+    const char *container = nullptr;
+    bool border = false;  // a single-line border (labels and pictures)
+    bool checked = false; // a radio button selected, a check box ticked at creation
+};
