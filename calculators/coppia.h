@@ -37,6 +37,7 @@ protected:
     // other's P - margin; the three labels show them and the focus stays put.
     void calcola(double compenso);
 
+private:
     // The window variables, under names common to both windows (PrzB is
     // Quot_Quot's PrzQB and Quot_Period's PrzPer, NettoB their NettoB and NettoPer).
     struct Values
@@ -49,7 +50,6 @@ protected:
     };
     Values v;
 
-private:
     QLineEdit *TxtPrzQA;
     QLineEdit *txtPrzB;
     QList<QRadioButton *> Option1;

@@ -14,16 +14,6 @@ class FrmGratuito : public Form
 public:
     explicit FrmGratuito();
 
-    struct Variables
-    {
-        double PrzQ = 0;
-        double PrzOd = 0;
-        qint16 NumIns = 0;
-        double Compenso = 0;
-        double Netto = 0;
-    };
-    const Variables &variables() const { return v; }
-
 public slots:
     void TxtPrzQ_Change();
     void TxtPrzOd_Change();
@@ -33,6 +23,14 @@ public slots:
     void CmdEsci_Click();
 
 private:
+    struct Variables
+    {
+        double PrzQ = 0;
+        double PrzOd = 0;
+        qint16 NumIns = 0;
+        double Compenso = 0;
+        double Netto = 0;
+    };
     Variables v;
     QLineEdit *TxtPrzQ;
     QLineEdit *TxtPrzOd;

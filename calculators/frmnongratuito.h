@@ -17,16 +17,6 @@ class FrmNonGratuito : public Form
 public:
     explicit FrmNonGratuito();
 
-    struct Variables
-    {
-        double PrzInserto = 0;
-        double PrzQuotRif = 0;
-        double Compenso = 0;
-        double NettoInserto = 0;
-        double Riaddebito = 0; // 0 between calculations
-    };
-    const Variables &variables() const { return v; }
-
 public slots:
     void TxtPrezzoInserto_Change();
     void txtPrzQuotRif_Change();
@@ -36,6 +26,14 @@ public slots:
     void Option1_Click(int index);
 
 private:
+    struct Variables
+    {
+        double PrzInserto = 0;
+        double PrzQuotRif = 0;
+        double Compenso = 0;
+        double NettoInserto = 0;
+        double Riaddebito = 0; // 0 between calculations
+    };
     Variables v;
     QLineEdit *TxtPrezzoInserto;
     QLineEdit *txtPrzQuotRif;

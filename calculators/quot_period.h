@@ -11,16 +11,6 @@ class Quot_Period : public Coppia
 public:
     explicit Quot_Period();
 
-    struct Variables
-    {
-        double PrzQA = 0;
-        double PrzPer = 0;
-        double Compenso = 0;
-        double NettoA = 0;
-        double NettoPer = 0;
-    };
-    Variables variables() const { return {v.PrzA, v.PrzB, v.Compenso, v.NettoA, v.NettoB}; }
-
 public slots:
     void TxtPrzPer_Change();
     void CmdCalcola_Click();

@@ -6,19 +6,19 @@ namespace edicola {
 
 namespace {
 
-bool accepted(char16_t last, FieldKind kind)
-{
-    if (last >= u'0' && last <= u'9')
-        return true;
-    return kind == FieldKind::Price && (last == u'.' || last == u',');
-}
-
 bool inRange(std::u16string_view text, FieldKind kind)
 {
     return kind == FieldKind::Price ? numericValue(text).has_value() : countValue(text).has_value();
 }
 
 } // namespace
+
+bool accepted(char16_t last, FieldKind kind)
+{
+    if (last >= u'0' && last <= u'9')
+        return true;
+    return kind == FieldKind::Price && (last == u'.' || last == u',');
+}
 
 bool mustDropLast(std::u16string_view text, FieldKind kind)
 {

@@ -9,6 +9,8 @@ namespace edicola {
 // digit, "." or ","; a count field keeps only a digit.
 enum class FieldKind { Price, Count };
 
+bool accepted(char16_t last, FieldKind kind);
+
 // One run of a field's change rule: whether the text must drop its last character,
 // because that character is not accepted or because the text reads as a number
 // outside the variable's range.

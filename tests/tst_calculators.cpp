@@ -18,17 +18,8 @@ const Example kExamples[] = {
     {"Option1", "all empty", "CmdCalcola", "lblCompenso=0 lblNetto=0,0000"},
     {"Option1", "equal prices", "TxtPrzQ=1.2 TxtPrzOd=1.2 TxtNumIns=1 CmdCalcola", "lblCompenso=0,0185 lblNetto=0,9562"},
     {"Option1", "day above usual", "TxtPrzQ=1.2 TxtPrzOd=1.5 TxtNumIns=2 CmdCalcola", "lblCompenso=0,0074 lblNetto=1,2110"},
-    {"Option1", "day below usual", "TxtPrzQ=1.2 TxtPrzOd=1 TxtNumIns=5 CmdCalcola", "lblCompenso=0,0925 lblNetto=0,7198"},
-    {"Option1", "usual 1, day 1.2", "TxtPrzQ=1 TxtPrzOd=1.2 TxtNumIns=5 CmdCalcola", "lblCompenso=0,0185 lblNetto=0,9562"},
-    {"Option1", "3 x 0.0185", "TxtPrzQ=1 TxtPrzOd=1 TxtNumIns=3 CmdCalcola", "lblCompenso=0,0555 lblNetto=0,7568"},
     {"Option1", "only the usual price", "TxtPrzQ=1.2 TxtNumIns=1 CmdCalcola", "lblCompenso=0,0185 lblNetto=-0,0185"},
-    {"Option1", "only the price of the day", "TxtPrzOd=1.2 TxtNumIns=1 CmdCalcola", "lblCompenso=0,0037 lblNetto=0,9710"},
     {"Option1", "grouping", "TxtPrzQ=1500 TxtPrzOd=1500 TxtNumIns=9 CmdCalcola", "lblCompenso=0,1665 lblNetto=1.218,2535"},
-    {"Option1", "1.25, half up", "TxtPrzQ=1.25 TxtPrzOd=1.25 CmdCalcola", "lblCompenso=0 lblNetto=1,0154"},
-    {"Option1", "1.25 above 1.2, 1", "TxtPrzQ=1.2 TxtPrzOd=1.25 TxtNumIns=1 CmdCalcola", "lblCompenso=0,0037 lblNetto=1,0117"},
-    {"Option1", "1.25 above 1.2, 2", "TxtPrzQ=1.2 TxtPrzOd=1.25 TxtNumIns=2 CmdCalcola", "lblCompenso=0,0074 lblNetto=1,0080"},
-    {"Option1", "1.25 above 1.2, 3", "TxtPrzQ=1.2 TxtPrzOd=1.25 TxtNumIns=3 CmdCalcola", "lblCompenso=0,0111 lblNetto=1,0043"},
-    {"Option1", "1.25 equal, 1", "TxtPrzQ=1.25 TxtPrzOd=1.25 TxtNumIns=1 CmdCalcola", "lblCompenso=0,0185 lblNetto=0,9969"},
     {"Option1", "decimal comma typed", "TxtPrzQ=1,2 TxtPrzOd=1,5 TxtNumIns=2 CmdCalcola", "lblCompenso=0,0074 lblNetto=1,2110"},
     {"Option1", "negative count", "TxtPrzQ=1 TxtPrzOd=1 TxtNumIns=-2 CmdCalcola", "lblCompenso=-0,037 lblNetto=0,8493"},
 
@@ -36,15 +27,8 @@ const Example kExamples[] = {
     {"Option2", "98,80 ignores the box", "TxtPrezzoInserto=4.50 txtPrzQuotRif=1.20 ChkRiaddebito CmdCalcola", "lblRiaddebitoDefisc= lblNettoInserto=3,6516"},
     {"Option2", "96, unticked", "TxtPrezzoInserto=4.50 txtPrzQuotRif=1.20 Option1_1 CmdCalcola", "lblCompensoInserto=0,0037 lblRiaddebitoDefisc=0,0000 lblNettoInserto=3,6755"},
     {"Option2", "96, ticked", "TxtPrezzoInserto=4.50 txtPrzQuotRif=1.20 Option1_1 ChkRiaddebito CmdCalcola", "lblCompensoInserto=0,0037 lblRiaddebitoDefisc=0,0064 lblNettoInserto=3,6819"},
-    {"Option2", "92, unticked", "TxtPrezzoInserto=6.90 txtPrzQuotRif=1.50 Option1_2 CmdCalcola", "lblCompensoInserto=0 lblRiaddebitoDefisc=0,0000 lblNettoInserto=5,6939"},
     {"Option2", "92, ticked", "TxtPrezzoInserto=6.90 txtPrzQuotRif=1.50 Option1_2 ChkRiaddebito CmdCalcola", "lblCompensoInserto=0 lblRiaddebitoDefisc=0,0194 lblNettoInserto=5,7133"},
-    {"Option2", "5.00 earns nothing", "TxtPrezzoInserto=5.00 CmdCalcola", "lblCompensoInserto=0 lblNettoInserto=4,0614"},
-    {"Option2", "4.99 earns the compensation", "TxtPrezzoInserto=4.99 CmdCalcola", "lblCompensoInserto=0,0037 lblNettoInserto=4,0496"},
     {"Option2", "both empty", "CmdCalcola", "lblCompensoInserto=0,0037 lblNettoInserto=-0,0037"},
-    {"Option2", "ticked, no reference price", "TxtPrezzoInserto=4.50 Option1_1 ChkRiaddebito CmdCalcola", "lblRiaddebitoDefisc=0,0000 lblNettoInserto=3,6755"},
-    // The difference of the two nets; the algebraic shortcut would show 0,0200.
-    {"Option2", "re-charge on 3.75 at 96", "TxtPrezzoInserto=4.5 txtPrzQuotRif=3.75 Option1_1 ChkRiaddebito CmdCalcola", "lblRiaddebitoDefisc=0,0199 lblNettoInserto=3,6955"},
-    {"Option2", "grouping", "TxtPrezzoInserto=1500 txtPrzQuotRif=1.2 Option1_2 ChkRiaddebito CmdCalcola", "lblRiaddebitoDefisc=0,0155 lblNettoInserto=1.237,8155"},
     {"Option2", "a re-charge never carries over", "TxtPrezzoInserto=4.50 txtPrzQuotRif=1.20 Option1_1 ChkRiaddebito CmdCalcola ChkRiaddebito CmdCalcola", "lblRiaddebitoDefisc=0,0000 lblNettoInserto=3,6755"},
     // An earlier re-charge beside a net price that no longer includes it would be wrong.
     {"Option2", "98,80 after 96 empties the re-charge", "TxtPrezzoInserto=4.50 txtPrzQuotRif=1.20 Option1_1 ChkRiaddebito CmdCalcola Option1_0 CmdCalcola", "lblRiaddebitoDefisc= lblNettoInserto=3,6516"},
@@ -54,9 +38,7 @@ const Example kExamples[] = {
     {"Option3", "empty, on B", "Option1_1 CmdCalcola", "lblNettoA=0,0000 lblNettoB=-0,0185"},
     {"Option3", "on A", "TxtPrzQA=1.2 TxtPrzQB=1 CmdCalcola", "lblCompenso=0,0185 lblNettoA=0,9562 lblNettoB=0,8123"},
     {"Option3", "on B", "TxtPrzQA=1.2 TxtPrzQB=1 Option1_1 CmdCalcola", "lblCompenso=0,0185 lblNettoA=0,9747 lblNettoB=0,7938"},
-    {"Option3", "grouping", "TxtPrzQA=1500 TxtPrzQB=2 CmdCalcola", "lblNettoA=1.218,4015 lblNettoB=1,6246"},
     {"Option3", "1.25 on B, half up", "TxtPrzQA=1.25 Option1_1 CmdCalcola", "lblNettoA=1,0154"},
-    {"Option3", "1.25 on A", "TxtPrzQA=1.25 CmdCalcola", "lblNettoA=0,9969"},
     {"Option3", "negative price", "TxtPrzQA=-1 CmdCalcola", "lblNettoA=-0,8308"},
 
     {"Option4", "empty, plain", "CmdCalcola", "lblCompenso=0,0037 lblNettoA=-0,0037 lblNettoPer=0,0000"},
@@ -65,7 +47,6 @@ const Example kExamples[] = {
     {"Option4", "on B, plain", "TxtPrzQA=1.2 TxtPrzPer=5.9 Option1_1 CmdCalcola", "lblCompenso=0,0037 lblNettoA=0,9747 lblNettoPer=4,7888"},
     {"Option4", "on A, yellow", "TxtPrzQA=1.2 TxtPrzPer=5.9 cmdcalcola2", "lblCompenso=0,0185 lblNettoA=0,9562 lblNettoPer=4,7925"},
     {"Option4", "plain, then yellow", "TxtPrzQA=1.2 TxtPrzPer=5.9 Option1_1 CmdCalcola cmdcalcola2", "lblCompenso=0,0185 lblNettoA=0,9747 lblNettoPer=4,7740"},
-    {"Option4", "1.25 on A, plain, half up", "TxtPrzQA=1.25 CmdCalcola", "lblNettoA=1,0117"},
 };
 // clang-format on
 

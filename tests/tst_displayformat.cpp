@@ -27,8 +27,8 @@ private slots:
     void generalNumber();
     void amount_data();
     void amount();
-    void negativeForms_data();
-    void negativeForms();
+    void negativeFormsAndLeadingZero_data();
+    void negativeFormsAndLeadingZero();
     void settingsFollowTheLocale_data();
     void settingsFollowTheLocale();
 };
@@ -86,31 +86,36 @@ void tst_DisplayFormat::amount()
     QCOMPARE(::amount(value), shown);
 }
 
-void tst_DisplayFormat::negativeForms_data()
+void tst_DisplayFormat::negativeFormsAndLeadingZero_data()
 {
     QTest::addColumn<int>("form");
     QTest::addColumn<bool>("leadingZero");
+    QTest::addColumn<double>("value");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("(1,1)") << 0 << true << "(1.234,5000)";
-    QTest::newRow("-1,1") << 1 << true << "-1.234,5000";
-    QTest::newRow("- 1,1") << 2 << true << "- 1.234,5000";
-    QTest::newRow("1,1-") << 3 << true << "1.234,5000-";
-    QTest::newRow("1,1 -") << 4 << true << "1.234,5000 -";
+    QTest::newRow("(1,1)") << 0 << true << -1234.5 << "(1.234,5000)";
+    QTest::newRow("-1,1") << 1 << true << -1234.5 << "-1.234,5000";
+    QTest::newRow("- 1,1") << 2 << true << -1234.5 << "- 1.234,5000";
+    QTest::newRow("1,1-") << 3 << true << -1234.5 << "1.234,5000-";
+    QTest::newRow("1,1 -") << 4 << true << -1234.5 << "1.234,5000 -";
+    QTest::newRow("(,1)") << 0 << false << -0.5 << "(,5000)";
+    QTest::newRow("-0,1") << 1 << true << -0.5 << "-0,5000";
+    QTest::newRow("- ,1") << 2 << false << -0.5 << "- ,5000";
+    QTest::newRow(",1 -") << 4 << false << -0.5 << ",5000 -";
+    QTest::newRow(",1") << 1 << false << 0.5 << ",5000";
+    QTest::newRow("1 without leading zero") << 3 << false << -1.0 << "1,0000-";
 }
 
-void tst_DisplayFormat::negativeForms()
+void tst_DisplayFormat::negativeFormsAndLeadingZero()
 {
     QFETCH(int, form);
     QFETCH(bool, leadingZero);
+    QFETCH(double, value);
     QFETCH(QString, shown);
     edicola::NumberSettings s;
     s.negativeForm = form;
     s.leadingZero = leadingZero;
-    QCOMPARE(::amount(-1234.5, s), shown);
-
-    s.leadingZero = false;
-    QCOMPARE(::amount(0.5, s), QStringLiteral(",5000"));
+    QCOMPARE(::amount(value, s), shown);
 }
 
 void tst_DisplayFormat::settingsFollowTheLocale_data()

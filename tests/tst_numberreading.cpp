@@ -53,6 +53,8 @@ void tst_NumberReading::numericValue_data()
     QTest::newRow("blank after sign") << "- 5" << -5.0;
     QTest::newRow("exponent E") << "1.5E3" << 1500.0;
     QTest::newRow("negative exponent") << "25e-1" << 2.5;
+    QTest::newRow("exponent D") << "1.5D3" << 1500.0;
+    QTest::newRow("negative exponent d") << "25d-1" << 2.5;
     QTest::newRow("exponent without digits") << "3E" << 3.0;
     QTest::newRow("exponent sign without digits") << "3E+" << 3.0;
     QTest::newRow("hex") << "&HFF" << 255.0;
