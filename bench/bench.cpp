@@ -1,10 +1,11 @@
 // `make bench`: the figures of the README's performance section, as a Markdown
 // table. Figures, not tests: nothing here passes or fails on a time.
 //
-// Usage: edicola-bench [--rounds N] [--clicks N]
+// Usage: edicola-bench [--rounds N] [--clicks N] [--pastes N]
 
 #include "calcola.h"
 #include "figures.h"
+#include "paste.h"
 #include "shell/look.h"
 #include "viewer.h"
 
@@ -21,11 +22,14 @@ int main(int argc, char *argv[])
 {
     int rounds = 21;
     int clicks = 2000;
+    int pastes = 51;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--rounds") == 0)
             rounds = std::max(1, std::atoi(argv[i + 1]));
         else if (std::strcmp(argv[i], "--clicks") == 0)
             clicks = std::max(1, std::atoi(argv[i + 1]));
+        else if (std::strcmp(argv[i], "--pastes") == 0)
+            pastes = std::max(1, std::atoi(argv[i + 1]));
     }
 
     figures::Table table;
@@ -44,6 +48,8 @@ int main(int argc, char *argv[])
     look::apply();
     std::fputs("Calcola: one click at a time...\n", stderr);
     calcola::measure(table, clicks);
+    std::fputs("Paste: texts as long as a field takes...\n", stderr);
+    paste::measure(table, pastes);
 
     std::printf("%s\n", figures::machine().c_str());
     table.print();

@@ -9,9 +9,12 @@ namespace {
 
 std::u16string react(QLineEdit *field, edicola::FieldKind kind)
 {
-    const std::u16string text = field->text().toStdU16String();
-    if (edicola::mustDropLast(text, kind)) {
-        field->setText(QString::fromStdU16String(edicola::withoutLast(text)));
+    // One setText for every character the rule drops, each nested in the run
+    // before, would go as deep as the text is long.
+    const edicola::FieldOutcome outcome =
+        edicola::applyFieldRule(field->text().toStdU16String(), kind);
+    if (outcome.removed) {
+        field->setText(QString::fromStdU16String(outcome.text));
         field->setCursorPosition(int(field->text().size()));
     }
     return field->text().toStdU16String();

@@ -2,6 +2,8 @@
 
 #include "core/numberreading.h"
 
+#include <vector>
+
 namespace edicola {
 
 namespace {
@@ -27,25 +29,53 @@ bool mustDropLast(std::u16string_view text, FieldKind kind)
     return !accepted(text.back(), kind) || !inRange(text, kind);
 }
 
-std::u16string withoutLast(std::u16string_view text)
-{
-    if (text.empty())
-        return {};
-    std::size_t cut = text.size() - 1;
-    const bool lowSurrogate = text[cut] >= 0xDC00 && text[cut] <= 0xDFFF;
-    if (lowSurrogate && cut > 0 && text[cut - 1] >= 0xD800 && text[cut - 1] <= 0xDBFF)
-        --cut;
-    return std::u16string(text.substr(0, cut));
-}
-
+// Reading every prefix from the longest down would cost the square of the length.
+// Instead, stretch by stretch from the last: among the prefixes that end in an
+// accepted character, those in range come first in a Rising stretch and last in a
+// Falling one, so a binary search or a single reading settles the stretch.
 FieldOutcome applyFieldRule(std::u16string_view text, FieldKind kind)
 {
-    FieldOutcome outcome{std::u16string(text), false};
-    while (mustDropLast(outcome.text, kind)) {
-        outcome.text = withoutLast(outcome.text);
-        outcome.removed = true;
+    const auto inRangeAt = [&](std::size_t length) {
+        return inRange(text.substr(0, length), kind);
+    };
+    const std::vector<Stretch> stretches = prefixTrends(text);
+    std::size_t kept = 0;
+    for (std::size_t s = stretches.size(); s-- > 0 && kept == 0;) {
+        const std::size_t first = s == 0 ? 1 : stretches[s - 1].end + 1;
+        std::vector<std::size_t> lengths; // ending in an accepted character
+        for (std::size_t length = first; length <= stretches[s].end; ++length) {
+            if (accepted(text[length - 1], kind))
+                lengths.push_back(length);
+        }
+        if (lengths.empty())
+            continue;
+        switch (stretches[s].trend) {
+        case Trend::Rising: {
+            std::size_t in = 0, out = lengths.size(); // lengths[< in] in range, [>= out] not
+            while (in < out) {
+                const std::size_t mid = in + (out - in) / 2;
+                if (inRangeAt(lengths[mid]))
+                    in = mid + 1;
+                else
+                    out = mid;
+            }
+            if (in > 0)
+                kept = lengths[in - 1];
+            break;
+        }
+        case Trend::Falling:
+            if (inRangeAt(lengths.back()))
+                kept = lengths.back();
+            break;
+        case Trend::Wrapping:
+            for (std::size_t i = lengths.size(); i-- > 0 && kept == 0;) {
+                if (inRangeAt(lengths[i]))
+                    kept = lengths[i];
+            }
+            break;
+        }
     }
-    return outcome;
+    return {std::u16string(text.substr(0, kept)), kept != text.size()};
 }
 
 } // namespace edicola

@@ -16,10 +16,9 @@ bool accepted(char16_t last, FieldKind kind);
 // outside the variable's range.
 bool mustDropLast(std::u16string_view text, FieldKind kind);
 
-// The text without its last character (a surrogate pair counts as one character).
-std::u16string withoutLast(std::u16string_view text);
-
-// What the field ends with once every nested run of the rule has finished.
+// What the field ends with once the rule has dropped last characters for as long
+// as it must: the longest prefix of the text that it would leave alone, found in
+// time that grows with the length times its logarithm.
 struct FieldOutcome
 {
     std::u16string text;

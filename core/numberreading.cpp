@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace edicola {
 
@@ -45,6 +46,14 @@ int digitValue(char16_t c)
     return 99;
 }
 
+// 16 for &H, 8 for &O, 0 for a decimal number.
+int radixOf(std::u16string_view s)
+{
+    if (s.size() < 2 || s[0] != u'&')
+        return 0;
+    return upper(s[1]) == u'H' ? 16 : upper(s[1]) == u'O' ? 8 : 0;
+}
+
 // &H and &O numbers: 16-bit two's complement while the digits fit in 16 bits,
 // 32-bit beyond that, and no value at all past 32 bits.
 std::optional<double> radixValue(std::u16string_view digits, int radix)
@@ -61,6 +70,47 @@ std::optional<double> radixValue(std::u16string_view digits, int radix)
     if (value <= 0xFFFFu)
         return double(std::int16_t(std::uint16_t(value)));
     return double(std::int32_t(std::uint32_t(value)));
+}
+
+// Where the parts of a decimal number lie in the blank-free text: the mantissa
+// (digits, one point, digits) after the sign, then the exponent's digits.
+struct DecimalParts
+{
+    bool negative = false;
+    std::size_t mantissa = 0, mantissaEnd = 0;
+    bool anyDigit = false;
+    bool negativeExponent = false;
+    std::size_t exponent = 0, end = 0; // the exponent's digits; empty without one
+};
+
+DecimalParts decimalParts(std::u16string_view s)
+{
+    DecimalParts p;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {
+        p.negative = s[i] == u'-';
+        ++i;
+    }
+    p.mantissa = i;
+    for (; i < s.size() && isDigit(s[i]); ++i)
+        p.anyDigit = true;
+    if (i < s.size() && (s[i] == u'.' || s[i] == u',')) {
+        for (++i; i < s.size() && isDigit(s[i]); ++i)
+            p.anyDigit = true;
+    }
+    p.mantissaEnd = i;
+    if (i < s.size() && (upper(s[i]) == u'E' || upper(s[i]) == u'D')) {
+        ++i;
+        if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {
+            p.negativeExponent = s[i] == u'-';
+            ++i;
+        }
+    }
+    p.exponent = i;
+    while (i < s.size() && isDigit(s[i]))
+        ++i;
+    p.end = i;
+    return p;
 }
 
 // Exponents beyond this cannot bring any mantissa a line edit can hold back into
@@ -81,46 +131,20 @@ long orderOfMagnitude(const std::string &number, long exponent)
 
 std::optional<double> decimalValue(std::u16string_view s)
 {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {
-        negative = s[i] == u'-';
-        ++i;
-    }
-
-    std::string mantissa;
-    bool anyDigit = false;
-    for (; i < s.size() && isDigit(s[i]); ++i) {
-        mantissa.push_back(char(s[i]));
-        anyDigit = true;
-    }
-    if (i < s.size() && (s[i] == u'.' || s[i] == u',')) {
-        mantissa.push_back('.');
-        for (++i; i < s.size() && isDigit(s[i]); ++i) {
-            mantissa.push_back(char(s[i]));
-            anyDigit = true;
-        }
-    }
-    if (!anyDigit)
+    const DecimalParts p = decimalParts(s);
+    if (!p.anyDigit)
         return 0.0;
 
+    std::string number;
+    for (char16_t c : s.substr(p.mantissa, p.mantissaEnd - p.mantissa))
+        number.push_back(isDigit(c) ? char(c) : '.');
     long exponent = 0;
-    if (i < s.size() && (upper(s[i]) == u'E' || upper(s[i]) == u'D')) {
-        ++i;
-        bool expNegative = false;
-        if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {
-            expNegative = s[i] == u'-';
-            ++i;
-        }
-        for (; i < s.size() && isDigit(s[i]); ++i) {
-            if (exponent < kExponentClamp)
-                exponent = exponent * 10 + (s[i] - u'0');
-        }
-        if (expNegative)
-            exponent = -exponent;
+    for (char16_t c : s.substr(p.exponent, p.end - p.exponent)) {
+        if (exponent < kExponentClamp)
+            exponent = exponent * 10 + (c - u'0');
     }
-
-    std::string number = std::move(mantissa);
+    if (p.negativeExponent)
+        exponent = -exponent;
     number += 'e';
     number += std::to_string(exponent);
 
@@ -134,7 +158,7 @@ std::optional<double> decimalValue(std::u16string_view s)
     } else if (ec != std::errc() || std::isinf(value)) {
         return std::nullopt;
     }
-    return negative ? -value : value;
+    return p.negative ? -value : value;
 }
 
 } // namespace
@@ -142,13 +166,8 @@ std::optional<double> decimalValue(std::u16string_view s)
 std::optional<double> numericValue(std::u16string_view text)
 {
     const std::u16string s = withoutBlanks(text);
-    if (s.size() >= 2 && s[0] == u'&') {
-        const char16_t kind = upper(s[1]);
-        if (kind == u'H')
-            return radixValue(std::u16string_view(s).substr(2), 16);
-        if (kind == u'O')
-            return radixValue(std::u16string_view(s).substr(2), 8);
-    }
+    if (const int radix = radixOf(s))
+        return radixValue(std::u16string_view(s).substr(2), radix);
     return decimalValue(s);
 }
 
@@ -162,6 +181,39 @@ std::optional<std::int16_t> countValue(std::u16string_view text)
     if (!(rounded >= -32768.0 && rounded <= 32767.0))
         return std::nullopt;
     return std::int16_t(rounded);
+}
+
+// Each digit appended to a mantissa, or to a positive exponent, makes the magnitude
+// no smaller (and a correctly rounded conversion keeps that order, out of range
+// included); each digit of a negative exponent makes it no larger; whatever follows
+// the number's end changes nothing.
+std::vector<Stretch> prefixTrends(std::u16string_view text)
+{
+    std::u16string s;
+    std::vector<std::size_t> at; // where each character of s stands in the text
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!isBlank(text[i])) {
+            s.push_back(text[i]);
+            at.push_back(i);
+        }
+    }
+    // The longest prefix of the text that holds the first j characters of s.
+    const auto upTo = [&](std::size_t j) { return j < at.size() ? at[j] : text.size(); };
+
+    if (radixOf(s) != 0) {
+        // Zeros in front read as 0; from the first other digit, a value past 32 bits
+        // comes within 12 digits, and before that it may wrap to a negative one.
+        std::size_t j = 2;
+        while (j < s.size() && s[j] == u'0')
+            ++j;
+        return {{upTo(j), Trend::Rising},
+                {upTo(std::min(j + 12, s.size())), Trend::Wrapping},
+                {text.size(), Trend::Rising}};
+    }
+    const DecimalParts p = decimalParts(s);
+    if (p.negativeExponent)
+        return {{upTo(p.exponent), Trend::Rising}, {text.size(), Trend::Falling}};
+    return {{text.size(), Trend::Rising}};
 }
 
 } // namespace edicola

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace edicola {
 
@@ -15,5 +17,19 @@ namespace edicola {
 // hold: beyond the double range for a price, beyond 16 bits for a count.
 std::optional<double> numericValue(std::u16string_view text);
 std::optional<std::int16_t> countValue(std::u16string_view text);
+
+// How the readings of a text's prefixes move as the prefix grows. Over a Rising
+// stretch each longer prefix reads as a magnitude no smaller than the one before
+// (beyond the range counting as largest), over a Falling one no larger; over a
+// Wrapping one, at most 12 digits of a &H or &O number that may turn negative,
+// in no order.
+enum class Trend { Rising, Falling, Wrapping };
+struct Stretch
+{
+    std::size_t end; // the prefix lengths after the previous stretch's end, up to this
+    Trend trend;
+};
+// The stretches in order, the first from the empty prefix, the last to the text's length.
+std::vector<Stretch> prefixTrends(std::u16string_view text);
 
 } // namespace edicola

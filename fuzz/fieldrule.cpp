@@ -1,4 +1,5 @@
-// An entry field settles on a text the rule has nothing more to take from, and its
+// An entry field settles on the text that the rule, dropping one last character at
+// a time, would leave; the rule has nothing more to take from it, and the field's
 // variable gets that text's reading, which the variable can hold.
 
 #include "core/fieldrule.h"
@@ -14,12 +15,20 @@ namespace {
 
 using edicola::FieldKind;
 
+// The oracle: the rule as the nested change reactions ran it.
+std::u16string plainLoop(std::u16string text, FieldKind kind)
+{
+    while (edicola::mustDropLast(text, kind))
+        text.pop_back();
+    return text;
+}
+
 void settle(const std::u16string &typed, FieldKind kind)
 {
     const edicola::FieldOutcome outcome = edicola::applyFieldRule(typed, kind);
     const std::u16string &text = outcome.text;
 
-    FUZZ_CHECK(typed.compare(0, text.size(), text) == 0);
+    FUZZ_CHECK(text == plainLoop(typed, kind));
     FUZZ_CHECK(outcome.removed == (text.size() != typed.size()));
     FUZZ_CHECK(text.empty() || edicola::accepted(text.back(), kind));
     FUZZ_CHECK(!edicola::mustDropLast(text, kind));

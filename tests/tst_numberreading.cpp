@@ -5,6 +5,7 @@
 
 #include <limits>
 #include <optional>
+#include <random>
 
 using edicola::FieldKind;
 
@@ -12,6 +13,23 @@ namespace {
 std::u16string u16(const QString &s)
 {
     return s.toStdU16String();
+}
+
+// The rule as the nested reactions ran it, one last character at a time (the two
+// halves of a surrogate pair in two steps: neither is ever accepted).
+std::u16string plainLoop(std::u16string text, FieldKind kind)
+{
+    while (edicola::mustDropLast(text, kind))
+        text.pop_back();
+    return text;
+}
+
+std::u16string repeated(std::u16string_view piece, int times)
+{
+    std::u16string text;
+    for (int i = 0; i < times; ++i)
+        text += piece;
+    return text;
 }
 } // namespace
 
@@ -30,6 +48,7 @@ private slots:
     void fieldRule_data();
     void fieldRule();
     void surrogatePairGoesWhole();
+    void fieldRuleAsThePlainLoop();
 };
 
 void tst_NumberReading::numericValue_data()
@@ -177,6 +196,42 @@ void tst_NumberReading::surrogatePairGoesWhole()
     const QString text = QStringLiteral("12") + QString::fromUcs4(U"\U0001F600");
     const auto outcome = edicola::applyFieldRule(u16(text), FieldKind::Price);
     QCOMPARE(QString::fromStdU16String(outcome.text), QStringLiteral("12"));
+}
+
+// The rule's outcome, found without reading every prefix, is the plain loop's: on
+// texts made at random (always the same) of the pieces readings are made of, and
+// on long ones around the edges of the range.
+void tst_NumberReading::fieldRuleAsThePlainLoop()
+{
+    static const std::u16string_view pieces[] = {
+        u"0",  u"1",  u"5",  u"9",  u".",  u",",  u"E",     u"d",      u"-",          u"+",
+        u"&H", u"&o", u"F",  u"7",  u"x",  u" ",  u"\t",    u"\u00A0", u"\U0001F600", u"000",
+        u"99", u"E3", u"E-", u"1E", u"30", u"65", u"32768", u"FFFF",   u"E308"};
+    std::mt19937 random(2024);
+    std::vector<std::u16string> texts;
+    for (int i = 0; i < 6000; ++i) {
+        std::u16string text;
+        for (int n = int(random() % 10); n > 0; --n)
+            text += pieces[random() % std::size(pieces)];
+        texts.push_back(text);
+    }
+    for (int digits = 300; digits <= 320; digits += 4) {
+        for (const std::u16string_view tail : {u"", u".5x", u"E-5", u"E-12", u"D+1 ", u"e-400"}) {
+            texts.push_back(repeated(u"1", digits) + std::u16string(tail));
+            texts.push_back(u"-0." + repeated(u"0", digits) + u"7" + std::u16string(tail));
+            texts.push_back(repeated(u"9 ", digits / 2) + std::u16string(tail));
+        }
+        texts.push_back(u"&H" + repeated(u"0", digits) + u"FFFFFFFF1");
+        texts.push_back(u"&O" + repeated(u"0", digits) + u"377777777771");
+    }
+    for (const std::u16string &text : texts) {
+        for (const FieldKind kind : {FieldKind::Price, FieldKind::Count}) {
+            const edicola::FieldOutcome outcome = edicola::applyFieldRule(text, kind);
+            const std::u16string expected = plainLoop(text, kind);
+            if (outcome.text != expected || outcome.removed != (expected != text))
+                QFAIL(qPrintable(QString::fromStdU16String(text)));
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_NumberReading)
