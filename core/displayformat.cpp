@@ -1,7 +1,7 @@
 #include "core/displayformat.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace edicola {
@@ -21,11 +21,18 @@ struct Decimal15
     int pointPos = 0;
 };
 
-Decimal15 decimal15(double magnitude)
+// std::to_chars, unlike snprintf, writes "." whatever the C library's locale,
+// which the GUI sets from the user's environment.
+std::string toChars(double value, std::chars_format format, int precision)
 {
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", magnitude);
-    const std::string s(buf);
+    const auto end = std::to_chars(buf, buf + sizeof buf, value, format, precision).ptr;
+    return std::string(buf, end);
+}
+
+Decimal15 decimal15(double magnitude)
+{
+    const std::string s = toChars(magnitude, std::chars_format::scientific, 14);
     Decimal15 d;
     d.digits.push_back(s[0]);
     d.digits += s.substr(2, 14);
@@ -122,16 +129,14 @@ std::u16string generalNumber(double value, const NumberSettings &settings)
         return u"0";
     if (!std::isfinite(value))
         return widen(std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf"));
-    // %G with 15 digits is exactly this format: trailing zeros dropped, positional
-    // from 1E-04 up to below 1E+15, "1E+15" and "1.5E-05" beyond.
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.15G", value);
+    // The general form with 15 digits is exactly this format: trailing zeros
+    // dropped, positional from 1E-04 up to below 1E+15, "1E+15" and "1.5E-05" beyond.
     std::u16string out;
-    for (const char *p = buf; *p; ++p) {
-        if (*p == '.')
+    for (char c : toChars(value, std::chars_format::general, 15)) {
+        if (c == '.')
             out += settings.decimalSeparator;
         else
-            out.push_back(char16_t(*p));
+            out.push_back(c == 'e' ? u'E' : char16_t(c));
     }
     return out;
 }

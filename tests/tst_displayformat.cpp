@@ -1,9 +1,13 @@
 #include "core/displayformat.h"
 #include "shell/regional.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <memory>
 
 namespace {
 const edicola::NumberSettings kItalian;
@@ -16,6 +20,47 @@ QString general(double v, const edicola::NumberSettings &s = kItalian)
 QString amount(double v, const edicola::NumberSettings &s = kItalian)
 {
     return QString::fromStdU16String(edicola::amount(v, s));
+}
+
+// What the core shows of a few values, every way it shows them, under Italian
+// settings and under settings whose decimal point is ".".
+QStringList coreTexts()
+{
+    const edicola::NumberSettings english{u".", u",", u"-", true, 1};
+    const edicola::NumberPattern pattern = *edicola::readPattern(u"0,00", u',');
+    QStringList texts;
+    for (double v : {0.0185 * 3, 1218.2535, 1.01535, -0.0037, 1.5e20, 0.000015, 2.5e-300}) {
+        for (const edicola::NumberSettings &s : {kItalian, english}) {
+            texts << ::general(v, s) << ::amount(v, s)
+                  << QString::fromStdU16String(edicola::patterned(v, pattern, s));
+        }
+    }
+    return texts;
+}
+
+// Where the machine lacks the locale, it is made from its sources (Debian's
+// `locales` package) into a folder of the test's own.
+QString useCLocale(const QByteArray &name, const QByteArray &input,
+                   std::unique_ptr<QTemporaryDir> &dir)
+{
+    // glibc remembers a locale it did not find in a folder: look in the system's
+    // first, and in ours only once the locale is there.
+    qunsetenv("LOCPATH");
+    if (std::setlocale(LC_ALL, name.constData()))
+        return {};
+    if (!dir)
+        dir = std::make_unique<QTemporaryDir>();
+    const QByteArray command = "localedef -i " + input + " -f UTF-8 '" +
+                               QFile::encodeName(dir->filePath(QString::fromLatin1(name))) +
+                               "' >/dev/null 2>&1";
+    const int status = std::system(command.constData());
+    qputenv("LOCPATH", QFile::encodeName(dir->path()));
+    if (std::setlocale(LC_ALL, name.constData()))
+        return {};
+    return QStringLiteral("no C locale %1 here, and localedef could not make it (status %2; "
+                          "its sources come with the locales package)")
+        .arg(QString::fromLatin1(name))
+        .arg(status);
 }
 } // namespace
 
@@ -31,6 +76,11 @@ private slots:
     void negativeFormsAndLeadingZero();
     void settingsFollowTheLocale_data();
     void settingsFollowTheLocale();
+    void sameTextsUnderAnyCLocale_data();
+    void sameTextsUnderAnyCLocale();
+
+private:
+    std::unique_ptr<QTemporaryDir> locales;
 };
 
 void tst_DisplayFormat::generalNumber_data()
@@ -141,6 +191,37 @@ void tst_DisplayFormat::settingsFollowTheLocale()
     QLocale::setDefault(locale);
     QCOMPARE(showGeneral(3 * 0.0185), general);
     QCOMPARE(showAmount(1218.2535), amount);
+}
+
+void tst_DisplayFormat::sameTextsUnderAnyCLocale_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("decimalPoint");
+
+    QTest::newRow("Italian") << QByteArray("it_IT.UTF-8") << QByteArray("it_IT") << QByteArray(",");
+    // U+066B, the Arabic decimal separator: two bytes in UTF-8.
+    QTest::newRow("Pashto") << QByteArray("ps_AF.UTF-8") << QByteArray("ps_AF")
+                            << QByteArray("\xD9\xAB");
+}
+
+// The GUI sets the C library's locale from the user's environment; the core's
+// texts must not follow it.
+void tst_DisplayFormat::sameTextsUnderAnyCLocale()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, decimalPoint);
+
+    const QStringList inC = coreTexts();
+    const QString missing = useCLocale(name, input, locales);
+    if (!missing.isEmpty())
+        QSKIP(qPrintable(missing));
+    const QByteArray point = std::localeconv()->decimal_point;
+    const QStringList inLocale = coreTexts();
+    std::setlocale(LC_ALL, "C");
+    QCOMPARE(point, decimalPoint);
+    QCOMPARE(inLocale, inC);
 }
 
 QTEST_APPLESS_MAIN(tst_DisplayFormat)
