@@ -10,9 +10,28 @@ namespace edicola {
 
 namespace {
 
+// Blanks are skipped wherever they stand: besides tabs and line feeds, every space
+// separator (Unicode Zs) and the invisible marks that come along with figures
+// pasted from web pages and spreadsheets.
 bool isBlank(char16_t c)
 {
-    return c == u' ' || c == u'\t' || c == u'\n';
+    switch (c) {
+    case u'\t':
+    case u'\n':
+    case u' ':
+    case u'\u00A0':
+    case u'\u1680':
+    case u'\u200B': // zero-width space
+    case u'\u200E': // left-to-right mark
+    case u'\u200F': // right-to-left mark
+    case u'\u202F':
+    case u'\u205F':
+    case u'\u3000':
+    case u'\uFEFF': // byte-order mark
+        return true;
+    default:
+        return c >= u'\u2000' && c <= u'\u200A';
+    }
 }
 
 bool isDigit(char16_t c)

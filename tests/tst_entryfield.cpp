@@ -34,6 +34,8 @@ private slots:
     void editingInsideTheText();
     void pasting_data();
     void pasting();
+    void invisibleCharactersInAPastedPrice_data();
+    void invisibleCharactersInAPastedPrice();
     void countFieldSendsTheNextKeyToCalcola();
     void calcolaWithAPriceNearTheDoubleLimit();
     void enterAndEscapePressNoButton();
@@ -209,6 +211,25 @@ void tst_EntryField::pasting()
         QCOMPARE(text(w, "TxtNumIns"), ends);
         QCOMPARE(QApplication::focusWidget(), child(w, "CmdCalcola"));
     }
+}
+
+void tst_EntryField::invisibleCharactersInAPastedPrice_data()
+{
+    QTest::addColumn<QString>("clip");
+    QTest::newRow("no-break space") << QStringLiteral("\u00A01.25");
+    QTest::newRow("right-to-left mark") << QStringLiteral("\u200F1.25");
+    QTest::newRow("byte-order mark, narrow no-break space") << QStringLiteral("\uFEFF1\u202F.25");
+}
+
+// A price pasted from a web page or a spreadsheet: what the field shows is what
+// "Calcola" reckons with (1.25 above a usual price of 0, no inserts).
+void tst_EntryField::invisibleCharactersInAPastedPrice()
+{
+    QFETCH(QString, clip);
+    paste(w, "TxtPrzOd", clip);
+    QCOMPARE(text(w, "TxtPrzOd"), clip);
+    click(w, "CmdCalcola");
+    QCOMPARE(text(w, "lblNetto"), QStringLiteral("1,0154"));
 }
 
 void tst_EntryField::countFieldSendsTheNextKeyToCalcola()

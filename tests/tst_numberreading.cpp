@@ -41,6 +41,8 @@ class tst_NumberReading : public QObject
 private slots:
     void numericValue_data();
     void numericValue();
+    void blanks_data();
+    void blanks();
     void outOfRangePrice_data();
     void outOfRangePrice();
     void countValue_data();
@@ -97,6 +99,31 @@ void tst_NumberReading::numericValue()
     const std::optional<double> value = edicola::numericValue(u16(text));
     QVERIFY(value.has_value());
     QCOMPARE(*value, expected);
+}
+
+void tst_NumberReading::blanks_data()
+{
+    QTest::addColumn<QChar>("character");
+    QTest::addColumn<bool>("blank");
+
+    // Every space separator, and the invisible marks of pasted figures.
+    for (char16_t c : {0x20,   0xA0,   0x1680, 0x2000, 0x2001, 0x2002, 0x2003, 0x2004,
+                       0x2005, 0x2006, 0x2007, 0x2008, 0x2009, 0x200A, 0x202F, 0x205F,
+                       0x3000, 0x200B, 0x200E, 0x200F, 0xFEFF, 0x09,   0x0A})
+        QTest::addRow("U+%04X", unsigned(c)) << QChar(c) << true;
+    // Their neighbours end the number as any other character does.
+    for (char16_t c : {0x0D, 0x0B, 0x85, 0xAD, 0x180E, 0x200C, 0x200D, 0x2028, 0x2060})
+        QTest::addRow("U+%04X", unsigned(c)) << QChar(c) << false;
+}
+
+void tst_NumberReading::blanks()
+{
+    QFETCH(QChar, character);
+    QFETCH(bool, blank);
+    const QString c(character);
+    QCOMPARE(edicola::numericValue(u16("1" + c + "234")), blank ? 1234.0 : 1.0);
+    QCOMPARE(edicola::numericValue(u16(c + "1.25" + c)), blank ? 1.25 : 0.0);
+    QCOMPARE(edicola::numericValue(u16("-5" + c + "E" + c + "2")), blank ? -500.0 : -5.0);
 }
 
 void tst_NumberReading::outOfRangePrice_data()
