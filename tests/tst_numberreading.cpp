@@ -49,7 +49,6 @@ private slots:
     void countValue();
     void fieldRule_data();
     void fieldRule();
-    void surrogatePairGoesWhole();
     void fieldRuleAsThePlainLoop();
 };
 
@@ -216,13 +215,6 @@ void tst_NumberReading::fieldRule()
     QCOMPARE(QString::fromStdU16String(outcome.text), expected);
     QCOMPARE(outcome.removed, removed);
     QVERIFY(!edicola::mustDropLast(outcome.text, kind));
-}
-
-void tst_NumberReading::surrogatePairGoesWhole()
-{
-    const QString text = QStringLiteral("12") + QString::fromUcs4(U"\U0001F600");
-    const auto outcome = edicola::applyFieldRule(u16(text), FieldKind::Price);
-    QCOMPARE(QString::fromStdU16String(outcome.text), QStringLiteral("12"));
 }
 
 // The rule's outcome, found without reading every prefix, is the plain loop's: on
