@@ -35,6 +35,9 @@ bool mustDropLast(std::u16string_view text, FieldKind kind)
 // Falling one, so a binary search or a single reading settles the stretch.
 FieldOutcome applyFieldRule(std::u16string_view text, FieldKind kind)
 {
+    // What is typed one key at a time mostly stays as it is.
+    if (!mustDropLast(text, kind))
+        return {std::u16string(text), false};
     const auto inRangeAt = [&](std::size_t length) {
         return inRange(text.substr(0, length), kind);
     };
