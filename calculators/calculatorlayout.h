@@ -48,6 +48,15 @@ constexpr Control entryField(const char *name, Twips rect, int tab)
     return {name, Control::TextBox, "", rect, tab, kFieldFont, {}, Qt::AlignRight};
 }
 
+// The count field: typed a digit at a time, the focus going to "Calcola" after
+// each one and coming back by keyboard to add the next.
+constexpr Control countField(const char *name, Twips rect, int tab)
+{
+    Control field = entryField(name, rect, tab);
+    field.kind = Control::CountBox;
+    return field;
+}
+
 constexpr Control result(const char *name, Twips rect, Colour background)
 {
     return {name, Control::Label, "", rect, -1, kResultFont, background, Qt::AlignRight};

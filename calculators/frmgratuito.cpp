@@ -24,7 +24,7 @@ constexpr Control kControls[] = {
     prompt("Label3", "Prezzo del giorno", {1920, 2760, 2055, 375}),
     entryField("TxtPrzOd", {4680, 2760, 1815, 405}, 2),
     prompt("Label4", "N.inserti", {1920, 3480, 2055, 375}),
-    entryField("TxtNumIns", {4680, 3480, 1815, 495}, 3),
+    countField("TxtNumIns", {4680, 3480, 1815, 495}, 3),
     prompt("Label5", "Compenso per il rivenditore", {1920, 4320, 2055, 495}),
     result("lblCompenso", {4680, 4320, 1815, 495}, kResultBackground),
     prompt("Label6", "Prezzo netto", {1920, 5160, 2055, 375}),

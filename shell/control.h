@@ -6,9 +6,11 @@
 // window's client area or to the frame named as container.
 struct Control
 {
-    // A Grid is a read-only table under a caption line; a DatePicker a date
-    // field with a calendar pop-up.
-    enum Kind { Label, TextBox, Button, Frame, Radio, Check, Picture, Grid, DatePicker };
+    // A CountBox is an entry field typed into a character at a time between
+    // trips elsewhere: the keyboard brings the caret back to the end of its
+    // text. A Grid is a read-only table under a caption line; a DatePicker a
+    // date field with a calendar pop-up.
+    enum Kind { Label, TextBox, CountBox, Button, Frame, Radio, Check, Picture, Grid, DatePicker };
     struct Twips
     {
         int left, top, width, height;

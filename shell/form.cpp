@@ -1,5 +1,7 @@
 #include "shell/form.h"
 
+#include "shell/commandbutton.h"
+#include "shell/countbox.h"
 #include "shell/wrappingbutton.h"
 
 #include <QCloseEvent>
@@ -10,7 +12,6 @@
 #include <QLineEdit>
 #include <QMetaMethod>
 #include <QPixmap>
-#include <QPushButton>
 #include <QTableView>
 
 #include <algorithm>
@@ -86,20 +87,17 @@ QWidget *Form::create(const Control &c)
         w = label;
         break;
     }
-    case Control::TextBox: {
-        auto *edit = new QLineEdit(caption, parent);
+    case Control::TextBox:
+    case Control::CountBox: {
+        auto *edit = c.kind == Control::CountBox ? new CountBox(caption, parent)
+                                                 : new QLineEdit(caption, parent);
         edit->setAlignment(c.align | Qt::AlignVCenter);
         w = edit;
         break;
     }
-    case Control::Button: {
-        auto *button = new QPushButton(caption, parent);
-        // Enter and Escape press no button.
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        w = button;
+    case Control::Button:
+        w = new CommandButton(caption, parent);
         break;
-    }
     case Control::Frame:
         w = new QGroupBox(caption, parent);
         break;
