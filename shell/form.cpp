@@ -2,6 +2,7 @@
 
 #include "shell/commandbutton.h"
 #include "shell/countbox.h"
+#include "shell/fittinglabel.h"
 #include "shell/wrappingbutton.h"
 
 #include <QCloseEvent>
@@ -81,7 +82,7 @@ QWidget *Form::create(const Control &c)
 
     switch (c.kind) {
     case Control::Label: {
-        auto *label = new QLabel(caption, parent);
+        auto *label = new FittingLabel(caption, parent);
         label->setWordWrap(true);
         label->setAlignment(c.align | Qt::AlignTop);
         w = label;

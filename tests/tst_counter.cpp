@@ -6,10 +6,96 @@
 
 #include <QGroupBox>
 #include <QMenu>
+#include <QPaintEngine>
 
 using namespace formtest;
 
 namespace {
+
+// The text a widget draws, as a user could read it off the screen: each run of
+// text, where it stands and in what font.
+class TextRecorder : public QPaintDevice
+{
+public:
+    struct Run
+    {
+        QString text;
+        QRectF box;
+        QFont font;
+    };
+    QList<Run> runs;
+
+    explicit TextRecorder(QSize size)
+        : m_size(size)
+        , m_engine(this)
+    {}
+    QPaintEngine *paintEngine() const override { return &m_engine; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+            return m_size.width();
+        case PdmHeight:
+            return m_size.height();
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        case PdmDepth:
+            return 32;
+        default:
+            return 0;
+        }
+    }
+
+private:
+    class Engine : public QPaintEngine
+    {
+    public:
+        explicit Engine(TextRecorder *device)
+            : QPaintEngine(AllFeatures)
+            , m_device(device)
+        {}
+        bool begin(QPaintDevice *) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState &state) override
+        {
+            if (state.state() & DirtyTransform)
+                m_transform = state.transform();
+        }
+        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+        void drawPath(const QPainterPath &) override {}
+        void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+        void drawTextItem(const QPointF &p, const QTextItem &item) override
+        {
+            const QRectF box(p.x(), p.y() - item.ascent(), item.width(),
+                             item.ascent() + item.descent());
+            m_device->runs.append({item.text(), m_transform.mapRect(box), item.font()});
+        }
+        Type type() const override { return User; }
+
+    private:
+        TextRecorder *m_device;
+        QTransform m_transform;
+    };
+
+    QSize m_size;
+    mutable Engine m_engine;
+};
+
+QList<TextRecorder::Run> drawnText(QWidget *w)
+{
+    TextRecorder recorder(w->size());
+    w->render(&recorder);
+    return recorder.runs;
+}
 
 // The pixels of `after` that differ from `before`.
 QList<QPoint> changed(const QImage &before, const QImage &after)
@@ -45,6 +131,8 @@ private slots:
     void aCalculationByKeyboardAlone();
     void theCountFieldAddsTheNextDigit_data();
     void theCountFieldAddsTheNextDigit();
+    void aFigureIsNeverShownCut_data();
+    void aFigureIsNeverShownCut();
     void qtTextsAreItalian();
     void theFocusMarkShows_data();
     void theFocusMarkShows();
@@ -173,6 +261,70 @@ void tst_Counter::theCountFieldAddsTheNextDigit()
     press("2 <Return>");
     QCOMPARE(field->text(), count);
     QCOMPARE(text(w, "lblCompenso"), figure);
+}
+
+void tst_Counter::aFigureIsNeverShownCut_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field"); // set to `input`, then "Calcola"; or a label set to it
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("expected"); // the label's text, a pattern
+    QTest::addColumn<bool>("whole");       // whole on screen, or marked as not fitting
+    const QString title = QString("Settimanale di enigmistica e passatempi ").repeated(5);
+    // clang-format off
+    QTest::newRow("eight digits") << "Quot_Quot" << "TxtPrzQA" << "&HFFFFF1" << "lblNettoA" << "13\\.627\\.784,8098" << true;
+    QTest::newRow("a price of 1e308") << "Quot_Quot" << "TxtPrzQB" << "1e308" << "lblNettoB" << "81\\.228(\\.[0-9]{3}){101},[0-9]{4}" << false;
+    QTest::newRow("free insert") << "FrmGratuito" << "TxtPrzOd" << "99999999" << "lblNetto" << "81\\.227\\.999,1877" << true;
+    QTest::newRow("viewer, seven digits") << "Controllo_bolla" << "" << "1234567" << "Label3" << "1234567" << true;
+    QTest::newRow("viewer, a long title") << "Controllo_bolla" << "" << title << "Label1" << title << false;
+    // clang-format on
+}
+
+// The label keeps the whole figure; on screen it is whole, in a font that may
+// be smaller, or it shows no digit at all, and the tooltip says it.
+void tst_Counter::aFigureIsNeverShownCut()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    QFETCH(QString, input);
+    QFETCH(QString, label);
+    QFETCH(QString, expected);
+    QFETCH(bool, whole);
+    Form *w = openWindow(window);
+    QLabel *shown = child<QLabel>(w, label.toLatin1());
+    if (field.isEmpty()) {
+        shown->setText(input); // as the viewer's data control sets it
+    } else {
+        child<QLineEdit>(w, field.toLatin1())->setText(input);
+        click(w, "CmdCalcola");
+    }
+    const QString text = shown->text();
+    QVERIFY2(
+        QRegularExpression(QRegularExpression::anchoredPattern(expected)).match(text).hasMatch(),
+        qPrintable(text));
+
+    const QList<TextRecorder::Run> runs = drawnText(shown);
+    QVERIFY(!runs.isEmpty());
+    QString drawn;
+    for (const TextRecorder::Run &run : runs) {
+        drawn += run.text;
+        QVERIFY2(QRectF(shown->rect()).adjusted(-0.5, -0.5, 0.5, 0.5).contains(run.box),
+                 qPrintable(run.text));
+    }
+    const bool smaller = runs.first().font.pointSizeF() < shown->font().pointSizeF();
+    if (whole) {
+        QCOMPARE(drawn, text);
+        QCOMPARE(shown->toolTip(), smaller ? text : QString());
+    } else {
+        // No digit of a figure that could be read as the figure; text stops
+        // at an ellipsis.
+        const QRegularExpression digit("[0-9]");
+        QVERIFY2(text.contains(digit) ? !drawn.contains(digit) : drawn.endsWith(QChar(0x2026)),
+                 qPrintable(drawn));
+        QVERIFY(drawn != text);
+        QCOMPARE(shown->toolTip(), text);
+    }
 }
 
 // The entry fields' context menu, as the right mouse button opens it.
