@@ -27,4 +27,10 @@ struct Control
     const char *container = nullptr;
     bool border = false;  // a single-line border (labels and pictures)
     bool checked = false; // a radio button selected, a check box ticked at creation
+    // What a screen reader says of the control, where its own caption does not:
+    // the label whose caption names it (the prompt beside a field or a figure,
+    // the text beside a radio button whose caption is hidden), and the label
+    // whose words tell it from a control of the same name.
+    const char *labelledBy = nullptr;
+    const char *describedBy = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "shell/fittinglabel.h"
 
+#include "shell/labelaccessible.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QTextLayout>
@@ -28,6 +30,8 @@ bool isFigure(const QString &text)
 FittingLabel::FittingLabel(const QString &text, QWidget *parent)
     : QLabel(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(&LabelAccessible::create), true);
+    Q_UNUSED(accessible);
     // Text from a database is shown as it is, never read as markup.
     setTextFormat(Qt::PlainText);
     setText(text);

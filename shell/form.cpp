@@ -66,6 +66,8 @@ Form::Form(const Window &window, std::span<const Control> controls)
         if (c.tab >= 0 && w->focusPolicy() != Qt::NoFocus)
             tabOrder.emplace_back(c.tab, w);
     }
+    for (const Control &c : controls)
+        describe(c);
     std::stable_sort(tabOrder.begin(), tabOrder.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
@@ -129,12 +131,15 @@ QWidget *Form::create(const Control &c)
         grid->setWordWrap(false);
         // Tab leaves the grid for the next control.
         grid->setTabKeyNavigation(false);
+        grid->setAccessibleName(caption);
         w = grid;
         break;
     }
     case Control::DatePicker: {
         auto *picker = new QDateEdit(parent);
         picker->setCalendarPopup(true);
+        // With no label of its own, a picker is what its caption or its kind says.
+        picker->setAccessibleName(caption.isEmpty() ? QStringLiteral("Data") : caption);
         w = picker;
         break;
     }
@@ -151,6 +156,23 @@ QWidget *Form::create(const Control &c)
     if (c.kind == Control::Grid)
         addCaptionLine(static_cast<QTableView *>(w), caption);
     return w;
+}
+
+// The accessible name and description of a control, from the labels its row
+// names. The naming label also takes the control as its buddy: the relation a
+// screen reader follows from a control to its label.
+void Form::describe(const Control &c)
+{
+    if (!c.labelledBy && !c.describedBy)
+        return;
+    QWidget *w = control<QWidget>(c.name);
+    if (c.labelledBy) {
+        auto *label = control<QLabel>(c.labelledBy);
+        w->setAccessibleName(label->text().simplified());
+        label->setBuddy(w);
+    }
+    if (c.describedBy)
+        w->setAccessibleDescription(control<QLabel>(c.describedBy)->text().simplified());
 }
 
 void Form::connectEvents()
