@@ -26,6 +26,9 @@ QString LabelAccessible::text(QAccessible::Text t) const
         return name.isEmpty() ? shownText() : name;
     case QAccessible::Value:
         return name.isEmpty() ? QString() : shownText();
+    case QAccessible::Description:
+        // Not the tooltip, which only repeats a text too wide for the label.
+        return widget()->accessibleDescription();
     default:
         return QAccessibleWidget::text(t);
     }
