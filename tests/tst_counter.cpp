@@ -277,6 +277,8 @@ void tst_Counter::aFigureIsNeverShownCut_data()
     QTest::newRow("a price of 1e308") << "Quot_Quot" << "TxtPrzQB" << "1e308" << "lblNettoB" << "81\\.228(\\.[0-9]{3}){101},[0-9]{4}" << false;
     QTest::newRow("free insert") << "FrmGratuito" << "TxtPrzOd" << "99999999" << "lblNetto" << "81\\.227\\.999,1877" << true;
     QTest::newRow("viewer, seven digits") << "Controllo_bolla" << "" << "1234567" << "Label3" << "1234567" << true;
+    // A title from the database shows as it is, never read as markup.
+    QTest::newRow("viewer, a title like markup") << "Controllo_bolla" << "" << "<b>Oggi</b>" << "Label1" << "<b>Oggi</b>" << true;
     QTest::newRow("viewer, a long title") << "Controllo_bolla" << "" << title << "Label1" << title << false;
     // clang-format on
 }
