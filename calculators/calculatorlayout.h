@@ -43,20 +43,55 @@ constexpr Control prompt(const char *name, const char *caption, Twips rect,
     return {name, Control::Label, caption, rect, -1, kPromptFont, background};
 }
 
-constexpr Control entryField(const char *name, Twips rect, int tab)
+// A price field, named for screen readers by its prompt.
+constexpr Control entryField(const char *name, Twips rect, int tab, const char *prompt)
 {
-    return {name, Control::TextBox, "", rect, tab, kFieldFont, {}, Qt::AlignRight};
+    return {.name = name,
+            .kind = Control::TextBox,
+            .caption = "",
+            .rect = rect,
+            .tab = tab,
+            .font = kFieldFont,
+            .align = Qt::AlignRight,
+            .labelledBy = prompt};
 }
 
-constexpr Control result(const char *name, Twips rect, Colour background)
+// The count field: typed a digit at a time, the focus going to "Calcola" after
+// each one and coming back by keyboard to add the next.
+constexpr Control countField(const char *name, Twips rect, int tab, const char *prompt)
 {
-    return {name, Control::Label, "", rect, -1, kResultFont, background, Qt::AlignRight};
+    Control field = entryField(name, rect, tab, prompt);
+    field.kind = Control::CountBox;
+    return field;
 }
 
+// A result label, named for screen readers by its prompt; its figure is its
+// value.
+constexpr Control result(const char *name, Twips rect, Colour background, const char *prompt)
+{
+    return {.name = name,
+            .kind = Control::Label,
+            .caption = "",
+            .rect = rect,
+            .font = kResultFont,
+            .background = background,
+            .align = Qt::AlignRight,
+            .labelledBy = prompt};
+}
+
+// A button; one that shares its caption with another says, for screen readers,
+// what sets it apart in the words of the note that does so on screen.
 constexpr Control button(const char *name, const char *caption, Twips rect, int tab,
-                         Colour background = {})
+                         Colour background = {}, const char *note = nullptr)
 {
-    return {name, Control::Button, caption, rect, tab, kPromptFont, background};
+    return {.name = name,
+            .kind = Control::Button,
+            .caption = caption,
+            .rect = rect,
+            .tab = tab,
+            .font = kPromptFont,
+            .background = background,
+            .describedBy = note};
 }
 
 // A frame grouping radio buttons; they name it as their container.

@@ -20,11 +20,11 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_DEBIAN_PACKAGE_SECTION misc)
     # dpkg-shlibdeps finds the Qt and C++ runtime packages from the libraries the
-    # program links; the fonts the windows name and the SQL driver plugins the
-    # viewer loads it cannot see.
+    # program links; the fonts the windows name, the SQL driver plugins the
+    # viewer loads and Qt's Italian texts it cannot see.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "fonts-liberation, fonts-urw-base35, fonts-dejavu-core, libqt6sql6-sqlite")
+        "fonts-liberation, fonts-urw-base35, fonts-dejavu-core, libqt6sql6-sqlite, qt6-translations-l10n")
     set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libqt6sql6-psql, libqt6sql6-odbc")
 endif()
 include(CPack)

@@ -5,7 +5,7 @@
 set -eu
 
 packages="g++ make cmake qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
-fonts-liberation fonts-urw-base35 fonts-dejavu-core \
+qt6-translations-l10n fonts-liberation fonts-urw-base35 fonts-dejavu-core \
 libsqlite3-dev libqt6sql6-psql postgresql sqlite3 locales"
 
 # What the instruments beyond `make test` need, asked for by name:

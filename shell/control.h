@@ -6,9 +6,11 @@
 // window's client area or to the frame named as container.
 struct Control
 {
-    // A Grid is a read-only table under a caption line; a DatePicker a date
-    // field with a calendar pop-up.
-    enum Kind { Label, TextBox, Button, Frame, Radio, Check, Picture, Grid, DatePicker };
+    // A CountBox is an entry field typed into a character at a time between
+    // trips elsewhere: the keyboard brings the caret back to the end of its
+    // text. A Grid is a read-only table under a caption line; a DatePicker a
+    // date field with a calendar pop-up.
+    enum Kind { Label, TextBox, CountBox, Button, Frame, Radio, Check, Picture, Grid, DatePicker };
     struct Twips
     {
         int left, top, width, height;
@@ -25,4 +27,10 @@ struct Control
     const char *container = nullptr;
     bool border = false;  // a single-line border (labels and pictures)
     bool checked = false; // a radio button selected, a check box ticked at creation
+    // What a screen reader says of the control, where its own caption does not:
+    // the label whose caption names it (the prompt beside a field or a figure,
+    // the text beside a radio button whose caption is hidden), and the label
+    // whose words tell it from a control of the same name.
+    const char *labelledBy = nullptr;
+    const char *describedBy = nullptr;
 };

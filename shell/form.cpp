@@ -1,5 +1,8 @@
 #include "shell/form.h"
 
+#include "shell/commandbutton.h"
+#include "shell/countbox.h"
+#include "shell/fittinglabel.h"
 #include "shell/wrappingbutton.h"
 
 #include <QCloseEvent>
@@ -10,7 +13,6 @@
 #include <QLineEdit>
 #include <QMetaMethod>
 #include <QPixmap>
-#include <QPushButton>
 #include <QTableView>
 
 #include <algorithm>
@@ -64,6 +66,8 @@ Form::Form(const Window &window, std::span<const Control> controls)
         if (c.tab >= 0 && w->focusPolicy() != Qt::NoFocus)
             tabOrder.emplace_back(c.tab, w);
     }
+    for (const Control &c : controls)
+        describe(c);
     std::stable_sort(tabOrder.begin(), tabOrder.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
@@ -80,26 +84,23 @@ QWidget *Form::create(const Control &c)
 
     switch (c.kind) {
     case Control::Label: {
-        auto *label = new QLabel(caption, parent);
+        auto *label = new FittingLabel(caption, parent);
         label->setWordWrap(true);
         label->setAlignment(c.align | Qt::AlignTop);
         w = label;
         break;
     }
-    case Control::TextBox: {
-        auto *edit = new QLineEdit(caption, parent);
+    case Control::TextBox:
+    case Control::CountBox: {
+        auto *edit = c.kind == Control::CountBox ? new CountBox(caption, parent)
+                                                 : new QLineEdit(caption, parent);
         edit->setAlignment(c.align | Qt::AlignVCenter);
         w = edit;
         break;
     }
-    case Control::Button: {
-        auto *button = new QPushButton(caption, parent);
-        // Enter and Escape press no button.
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        w = button;
+    case Control::Button:
+        w = new CommandButton(caption, parent);
         break;
-    }
     case Control::Frame:
         w = new QGroupBox(caption, parent);
         break;
@@ -130,12 +131,15 @@ QWidget *Form::create(const Control &c)
         grid->setWordWrap(false);
         // Tab leaves the grid for the next control.
         grid->setTabKeyNavigation(false);
+        grid->setAccessibleName(caption);
         w = grid;
         break;
     }
     case Control::DatePicker: {
         auto *picker = new QDateEdit(parent);
         picker->setCalendarPopup(true);
+        // With no label of its own, a picker is what its caption or its kind says.
+        picker->setAccessibleName(caption.isEmpty() ? QStringLiteral("Data") : caption);
         w = picker;
         break;
     }
@@ -152,6 +156,23 @@ QWidget *Form::create(const Control &c)
     if (c.kind == Control::Grid)
         addCaptionLine(static_cast<QTableView *>(w), caption);
     return w;
+}
+
+// The accessible name and description of a control, from the labels its row
+// names. The naming label also takes the control as its buddy: the relation a
+// screen reader follows from a control to its label.
+void Form::describe(const Control &c)
+{
+    if (!c.labelledBy && !c.describedBy)
+        return;
+    QWidget *w = control<QWidget>(c.name);
+    if (c.labelledBy) {
+        auto *label = control<QLabel>(c.labelledBy);
+        w->setAccessibleName(label->text().simplified());
+        label->setBuddy(w);
+    }
+    if (c.describedBy)
+        w->setAccessibleDescription(control<QLabel>(c.describedBy)->text().simplified());
 }
 
 void Form::connectEvents()

@@ -63,5 +63,6 @@ protected:
 
 private:
     QWidget *create(const Control &c);
+    void describe(const Control &c);
     [[noreturn]] void missingControl(const char *name, const char *kind) const;
 };

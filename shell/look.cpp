@@ -1,8 +1,12 @@
 #include "shell/look.h"
 
+#include "shell/style.h"
+
 #include <QApplication>
 #include <QFontDatabase>
-#include <QStyleFactory>
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QTranslator>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -82,10 +86,31 @@ void installFontSubstitutes()
     }
 }
 
+// Every text of the program is Italian, so the texts Qt supplies (the entry
+// fields' context menu, the calendar's buttons) are too, whatever the system's
+// language.
+void installItalianQtTexts()
+{
+    static QPointer<QTranslator> installed;
+    if (installed)
+        return;
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!translator->load(QStringLiteral("qtbase_it"), folder)) {
+        qWarning("Traduzione italiana di Qt non trovata in %s: alcuni testi restano in inglese",
+                 qPrintable(folder));
+        delete translator;
+        return;
+    }
+    QCoreApplication::installTranslator(translator);
+    installed = translator;
+}
+
 void apply()
 {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new Style);
     installFontSubstitutes();
+    installItalianQtTexts();
 }
 
 } // namespace look

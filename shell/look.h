@@ -62,8 +62,12 @@ inline constexpr Font kHeadingFont{"Brush Script MT", 26.25, true, true};
 // after the application object exists.
 void installFontSubstitutes();
 
-// The program's style and palette; the layout colours rely on a style that
-// honours palettes.
+// Loads Qt's own texts in Italian. Call once, after the application object
+// exists.
+void installItalianQtTexts();
+
+// The program's style (one that honours the layout colours' palettes), its font
+// stand-ins and Qt's texts in Italian.
 void apply();
 
 // Layout tables are in twips, 15 to the pixel.

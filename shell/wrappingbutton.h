@@ -42,18 +42,22 @@ protected:
             kRadio ? QStyle::PE_IndicatorRadioButton : QStyle::PE_IndicatorCheckBox, indicator);
 
         // A control too narrow to hold a letter beside its indicator shows no
-        // caption at all, not a sliver of one.
+        // caption at all, not a sliver of one; its focus mark then goes round the
+        // whole control, so that it still shows.
         const QRect caption = captionRect(this);
-        if (caption.width() < option.fontMetrics.averageCharWidth())
-            return;
-        painter.drawItemText(caption, kCaptionFlags, option.palette, this->isEnabled(), option.text,
-                             QPalette::WindowText);
+        const bool captioned = caption.width() >= option.fontMetrics.averageCharWidth();
+        if (captioned) {
+            painter.drawItemText(caption, kCaptionFlags, option.palette, this->isEnabled(),
+                                 option.text, QPalette::WindowText);
+        }
         if (option.state & QStyle::State_HasFocus) {
             QStyleOptionFocusRect focus;
             focus.QStyleOption::operator=(option);
-            focus.rect = option.fontMetrics.boundingRect(caption, kCaptionFlags, option.text)
-                             .adjusted(-1, 0, 1, 0)
-                             .intersected(this->rect());
+            focus.rect = captioned
+                             ? option.fontMetrics.boundingRect(caption, kCaptionFlags, option.text)
+                                   .adjusted(-1, 0, 1, 0)
+                                   .intersected(this->rect())
+                             : this->rect();
             painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
         }
     }

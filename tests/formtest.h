@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <algorithm>
 
 namespace formtest {
 
@@ -132,6 +133,39 @@ inline QStringList clippedCaptions(QWidget *form)
             clipped << w->objectName();
     }
     return clipped;
+}
+
+// Presses keys in whatever control has the focus, as a user at the keyboard
+// does: "<Tab>", "<Backtab>" (Shift+Tab), "<Return>", "<Enter>" (keypad),
+// "<Space>", "<Esc>", "<Down>" are keys, any other word is typed a key at a time.
+inline void press(const QString &keys)
+{
+    struct Named
+    {
+        const char *name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    static const Named named[] = {
+        {"<Tab>", Qt::Key_Tab, Qt::NoModifier},
+        {"<Backtab>", Qt::Key_Tab, Qt::ShiftModifier},
+        {"<Return>", Qt::Key_Return, Qt::NoModifier},
+        {"<Enter>", Qt::Key_Enter, Qt::KeypadModifier},
+        {"<Space>", Qt::Key_Space, Qt::NoModifier},
+        {"<Esc>", Qt::Key_Escape, Qt::NoModifier},
+        {"<Down>", Qt::Key_Down, Qt::NoModifier},
+    };
+    for (const QString &word : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const auto *key = std::find_if(std::begin(named), std::end(named), [&](const Named &n) {
+            return word == QLatin1String(n.name);
+        });
+        if (key != std::end(named)) {
+            QTest::keyClick(QApplication::focusWidget(), key->key, key->modifiers);
+            continue;
+        }
+        for (QChar c : word)
+            QTest::keyClicks(QApplication::focusWidget(), QString(c));
+    }
 }
 
 inline void showAndActivate(QWidget *form)

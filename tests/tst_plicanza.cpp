@@ -27,7 +27,6 @@ private slots:
     void closingTheStartWindowClosesEverything_data();
     void closingTheStartWindowClosesEverything();
     void clickingAKindsTextSelectsNothing();
-    void enterPressesNoButton();
 };
 
 void tst_Plicanza::init()
@@ -183,17 +182,6 @@ void tst_Plicanza::clickingAKindsTextSelectsNothing()
 {
     QTest::mouseClick(child(start, "Label4"), Qt::LeftButton);
     QCOMPARE(selected(start), QStringList());
-}
-
-void tst_Plicanza::enterPressesNoButton()
-{
-    QRadioButton *option = child<QRadioButton>(start, "Option1");
-    option->setChecked(true);
-    option->setFocus();
-    QTest::keyClick(option, Qt::Key_Return);
-    QTest::keyClick(option, Qt::Key_Escape);
-    QCOMPARE(forms::loaded(), QList<Form *>{start});
-    QVERIFY(start->isVisible());
 }
 
 QTEST_MAIN(tst_Plicanza)

@@ -1,0 +1,446 @@
+// What a user at the counter meets, through the real windows: the keyboard as
+// on Windows, figures never cut, Qt's own texts in Italian, a focus mark that
+// shows, frames in their own colour.
+
+#include "everywindow.h"
+
+#include <QGroupBox>
+#include <QMenu>
+#include <QPaintEngine>
+
+using namespace formtest;
+
+namespace {
+
+// The text a widget draws, as a user could read it off the screen: each run of
+// text, where it stands and in what font.
+class TextRecorder : public QPaintDevice
+{
+public:
+    struct Run
+    {
+        QString text;
+        QRectF box;
+        QFont font;
+    };
+    QList<Run> runs;
+
+    explicit TextRecorder(QSize size)
+        : m_size(size)
+        , m_engine(this)
+    {}
+    QPaintEngine *paintEngine() const override { return &m_engine; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+            return m_size.width();
+        case PdmHeight:
+            return m_size.height();
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        case PdmDepth:
+            return 32;
+        default:
+            return 0;
+        }
+    }
+
+private:
+    class Engine : public QPaintEngine
+    {
+    public:
+        explicit Engine(TextRecorder *device)
+            : QPaintEngine(AllFeatures)
+            , m_device(device)
+        {}
+        bool begin(QPaintDevice *) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState &state) override
+        {
+            if (state.state() & DirtyTransform)
+                m_transform = state.transform();
+        }
+        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+        void drawPath(const QPainterPath &) override {}
+        void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+        void drawTextItem(const QPointF &p, const QTextItem &item) override
+        {
+            const QRectF box(p.x(), p.y() - item.ascent(), item.width(),
+                             item.ascent() + item.descent());
+            m_device->runs.append({item.text(), m_transform.mapRect(box), item.font()});
+        }
+        Type type() const override { return User; }
+
+    private:
+        TextRecorder *m_device;
+        QTransform m_transform;
+    };
+
+    QSize m_size;
+    mutable Engine m_engine;
+};
+
+QList<TextRecorder::Run> drawnText(QWidget *w)
+{
+    TextRecorder recorder(w->size());
+    w->render(&recorder);
+    return recorder.runs;
+}
+
+// The pixels of `after` that differ from `before`.
+QList<QPoint> changed(const QImage &before, const QImage &after)
+{
+    QList<QPoint> points;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            if (before.pixel(x, y) != after.pixel(x, y))
+                points << QPoint(x, y);
+        }
+    }
+    return points;
+}
+
+QImage grabbed(QWidget *w)
+{
+    QCoreApplication::processEvents();
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+class tst_Counter : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { setUpApplication(); }
+    void cleanup() { closeWindows(); }
+
+    void enterPressesOnlyTheFocusedButton_data();
+    void enterPressesOnlyTheFocusedButton();
+    void aCalculationByKeyboardAlone_data();
+    void aCalculationByKeyboardAlone();
+    void theCountFieldAddsTheNextDigit_data();
+    void theCountFieldAddsTheNextDigit();
+    void aFigureIsNeverShownCut_data();
+    void aFigureIsNeverShownCut();
+    void qtTextsAreItalian();
+    void theFocusMarkShows_data();
+    void theFocusMarkShows();
+    void framesTakeTheirOwnColour_data();
+    void framesTakeTheirOwnColour();
+};
+
+void tst_Counter::enterPressesOnlyTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("presses");
+    for (const char *window : kWindows) {
+        for (const char *key : {"<Return>", "<Enter>", "<Space>"})
+            QTest::addRow("%s %s", window, key) << window << key << true;
+        QTest::addRow("%s <Esc>", window) << window << "<Esc>" << false;
+    }
+}
+
+// Each control in turn has the focus in a fresh window; the key presses that
+// control if it is a push button, and no button otherwise.
+void tst_Counter::enterPressesOnlyTheFocusedButton()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, key);
+    QFETCH(bool, presses);
+
+    QStringList pressed, expected;
+    const int count = int(focusable(openWindow(window)).size());
+    for (int i = 0; i < count; ++i) {
+        closeWindows();
+        Form *w = openWindow(window);
+        QWidget *control = focusable(w)[i];
+        for (QPushButton *button : w->findChildren<QPushButton *>()) {
+            connect(button, &QPushButton::clicked, this, [&, button] {
+                pressed << control->objectName() + "->" + button->objectName();
+            });
+        }
+        if (presses && qobject_cast<QPushButton *>(control))
+            expected << control->objectName() + "->" + control->objectName();
+        control->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(QApplication::focusWidget(), control);
+        press(key);
+    }
+    QCOMPARE(pressed, expected);
+}
+
+void tst_Counter::aCalculationByKeyboardAlone_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("focus");
+    // clang-format off
+    QTest::newRow("free insert") << "Option1" << "1.2 <Tab> 1.2 <Tab> 1 <Return>"
+        << QStringList{"lblCompenso=0,0185", "lblNetto=0,9562"} << "CmdAnnulla";
+    QTest::newRow("free insert, keypad") << "Option1" << "1.2 <Tab> 1.25 <Tab> 2 <Enter>"
+        << QStringList{"lblCompenso=0,0074", "lblNetto=1,0080"} << "CmdAnnulla";
+    QTest::newRow("paid insert, 96 and the box") << "Option2"
+        << "4.50 <Tab> 1.20 <Tab> <Tab> <Tab> <Tab> <Down> <Tab> <Space> <Tab> <Tab> <Tab> <Return>"
+        << QStringList{"lblCompensoInserto=0,0037", "lblRiaddebitoDefisc=0,0064", "lblNettoInserto=3,6819"}
+        << "CmdAnnulla";
+    QTest::newRow("newspaper + newspaper") << "Option3" << "1.2 <Tab> 1 <Tab> <Space>"
+        << QStringList{"lblCompenso=0,0185", "lblNettoA=0,9562", "lblNettoB=0,8123"} << "CmdCalcola";
+    QTest::newRow("periodical, plain") << "Option4" << "1.2 <Tab> 5.9 <Tab> <Return>"
+        << QStringList{"lblCompenso=0,0037", "lblNettoA=0,9710", "lblNettoPer=4,7925"} << "CmdCalcola";
+    QTest::newRow("periodical, yellow") << "Option4" << "1.2 <Tab> 5.9 <Tab> <Tab> <Tab> <Tab> <Tab> <Return>"
+        << QStringList{"lblCompenso=0,0185", "lblNettoA=0,9562", "lblNettoPer=4,7925"} << "cmdcalcola2";
+    // clang-format on
+}
+
+void tst_Counter::aCalculationByKeyboardAlone()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, keys);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, focus);
+    const Kind &k = kindOf(option);
+    Form *w = k.open();
+    showAndActivate(w);
+
+    press(keys);
+    QCOMPARE(shown(w, words(k.results)), expected);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+}
+
+void tst_Counter::theCountFieldAddsTheNextDigit_data()
+{
+    QTest::addColumn<QString>("back");   // from "Calcola" back into the count field
+    QTest::addColumn<QString>("count");  // the field after "1", back, "2"
+    QTest::addColumn<QString>("figure"); // the compensation at equal prices
+    QTest::newRow("Shift+Tab") << "<Backtab>"
+                               << "12"
+                               << "0,222";
+    QTest::newRow("Tab round the window") << "<Tab> <Tab> <Tab> <Tab> <Tab>"
+                                          << "12"
+                                          << "0,222";
+    QTest::newRow("click after the digit") << "right"
+                                           << "12"
+                                           << "0,222";
+    QTest::newRow("click before the digit") << "left"
+                                            << "21"
+                                            << "0,3885";
+}
+
+void tst_Counter::theCountFieldAddsTheNextDigit()
+{
+    QFETCH(QString, back);
+    QFETCH(QString, count);
+    QFETCH(QString, figure);
+    Form *w = kindOf("Option1").open();
+    showAndActivate(w);
+    QLineEdit *field = child<QLineEdit>(w, "TxtNumIns");
+
+    press("<Tab> <Tab> 1");
+    QCOMPARE(QApplication::focusWidget()->objectName(), "CmdCalcola");
+    if (back.startsWith('<')) {
+        press(back);
+    } else {
+        field->repaint(); // the field as the user sees it before the click
+        const int x = back == "left" ? 3 : field->width() - 3;
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(x, field->height() / 2));
+    }
+    QCOMPARE(QApplication::focusWidget(), field);
+    QVERIFY(!field->hasSelectedText());
+    press("2 <Return>");
+    QCOMPARE(field->text(), count);
+    QCOMPARE(text(w, "lblCompenso"), figure);
+}
+
+void tst_Counter::aFigureIsNeverShownCut_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field"); // set to `input`, then "Calcola"; or a label set to it
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("expected"); // the label's text, a pattern
+    QTest::addColumn<bool>("whole");       // whole on screen, or marked as not fitting
+    const QString title = QString("Settimanale di enigmistica e passatempi ").repeated(5);
+    // clang-format off
+    QTest::newRow("eight digits") << "Quot_Quot" << "TxtPrzQA" << "&HFFFFF1" << "lblNettoA" << "13\\.627\\.784,8098" << true;
+    QTest::newRow("a price of 1e308") << "Quot_Quot" << "TxtPrzQB" << "1e308" << "lblNettoB" << "81\\.228(\\.[0-9]{3}){101},[0-9]{4}" << false;
+    QTest::newRow("free insert") << "FrmGratuito" << "TxtPrzOd" << "99999999" << "lblNetto" << "81\\.227\\.999,1877" << true;
+    QTest::newRow("viewer, seven digits") << "Controllo_bolla" << "" << "1234567" << "Label3" << "1234567" << true;
+    // A title from the database shows as it is, never read as markup.
+    QTest::newRow("viewer, a title like markup") << "Controllo_bolla" << "" << "<b>Oggi</b>" << "Label1" << "<b>Oggi</b>" << true;
+    QTest::newRow("viewer, a long title") << "Controllo_bolla" << "" << title << "Label1" << title << false;
+    // clang-format on
+}
+
+// The label keeps the whole figure; on screen it is whole, in a font that may
+// be smaller, or it shows no digit at all, and the tooltip says it.
+void tst_Counter::aFigureIsNeverShownCut()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    QFETCH(QString, input);
+    QFETCH(QString, label);
+    QFETCH(QString, expected);
+    QFETCH(bool, whole);
+    Form *w = openWindow(window);
+    QLabel *shown = child<QLabel>(w, label.toLatin1());
+    if (field.isEmpty()) {
+        shown->setText(input); // as the viewer's data control sets it
+    } else {
+        child<QLineEdit>(w, field.toLatin1())->setText(input);
+        click(w, "CmdCalcola");
+    }
+    const QString text = shown->text();
+    QVERIFY2(
+        QRegularExpression(QRegularExpression::anchoredPattern(expected)).match(text).hasMatch(),
+        qPrintable(text));
+
+    const QList<TextRecorder::Run> runs = drawnText(shown);
+    QVERIFY(!runs.isEmpty());
+    QString drawn;
+    for (const TextRecorder::Run &run : runs) {
+        drawn += run.text;
+        QVERIFY2(QRectF(shown->rect()).adjusted(-0.5, -0.5, 0.5, 0.5).contains(run.box),
+                 qPrintable(run.text));
+    }
+    const bool smaller = runs.first().font.pointSizeF() < shown->font().pointSizeF();
+    if (whole) {
+        QCOMPARE(drawn, text);
+        QCOMPARE(shown->toolTip(), smaller ? text : QString());
+    } else {
+        // No digit of a figure that could be read as the figure; text stops
+        // at an ellipsis.
+        const QRegularExpression digit("[0-9]");
+        QVERIFY2(text.contains(digit) ? !drawn.contains(digit) : drawn.endsWith(QChar(0x2026)),
+                 qPrintable(drawn));
+        QVERIFY(drawn != text);
+        QCOMPARE(shown->toolTip(), text);
+    }
+}
+
+// The entry fields' context menu, as the right mouse button opens it.
+void tst_Counter::qtTextsAreItalian()
+{
+    QLineEdit *field = child<QLineEdit>(openWindow("FrmGratuito"), "TxtPrzQ");
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            field->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(field, &event);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QStringList actions;
+    for (QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            actions << action->text().remove('&').section('\t', 0, 0);
+    }
+    menu->close();
+    QCOMPARE(actions, (QStringList{"Annulla", "Rifai", "Taglia", "Copia", "Incolla", "Elimina",
+                                   "Seleziona tutto"}));
+}
+
+void tst_Counter::theFocusMarkShows_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("Option1, its caption clipped away") << "plicanza"
+                                                       << "Option1";
+    QTest::newRow("Conferma") << "plicanza"
+                              << "CmdConferma";
+    QTest::newRow("the yellow Calcola") << "Quot_Period"
+                                        << "cmdcalcola2";
+    QTest::newRow("a captioned radio button") << "Quot_Quot"
+                                              << "Option1_1";
+    QTest::newRow("the check box") << "FrmNonGratuito"
+                                   << "ChkRiaddebito";
+}
+
+// Focused, the control gains a dark dotted rectangle round its caption, however
+// the focus came.
+void tst_Counter::theFocusMarkShows()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    Form *w = openWindow(window);
+    QWidget *c = child(w, control.toLatin1());
+    QWidget *other =
+        focusable(w).constLast() == c ? focusable(w).constFirst() : focusable(w).constLast();
+    other->setFocus(Qt::OtherFocusReason);
+    const QImage before = grabbed(c);
+    c->setFocus(Qt::OtherFocusReason);
+    const QImage after = grabbed(c);
+
+    const QList<QPoint> mark = changed(before, after);
+    QVERIFY(!mark.isEmpty());
+    QRect box;
+    for (const QPoint &p : mark) {
+        QVERIFY2(qGray(after.pixel(p)) < 96, "a mark that is not dark");
+        box |= QRect(p, QSize(1, 1));
+    }
+    QVERIFY2(box.width() >= 10 && box.height() >= 10, "no rectangle");
+    int onTop = 0;
+    for (const QPoint &p : mark)
+        onTop += p.y() == box.top();
+    QVERIFY2(onTop > box.width() / 3 && onTop < box.width() * 2 / 3, "not dotted");
+    // The caption's ink, right of where an indicator would be, lies inside.
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 16; x < before.width(); ++x) {
+            if (qGray(before.pixel(x, y)) < 96)
+                QVERIFY2(box.contains(x, y), "caption outside the mark");
+        }
+    }
+}
+
+void tst_Counter::framesTakeTheirOwnColour_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("frame");
+    QTest::newRow("FrameScelta") << "plicanza"
+                                 << "FrameScelta";
+    QTest::newRow("Defisca") << "FrmNonGratuito"
+                             << "Defisca";
+    QTest::newRow("Quot_Quot Frame1") << "Quot_Quot"
+                                      << "Frame1";
+    QTest::newRow("Quot_Period Frame1") << "Quot_Period"
+                                        << "Frame1";
+}
+
+// Inside its line and below its caption, wherever no control stands, a frame
+// is light yellow, red 255, green 255, blue 128.
+void tst_Counter::framesTakeTheirOwnColour()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, frame);
+    auto *box = child<QGroupBox>(openWindow(window), frame.toLatin1());
+    const QImage image = grabbed(box);
+    const int top = box->title().isEmpty() ? 3 : box->fontMetrics().height() + 2;
+    const QRect inside = box->rect().adjusted(3, top, -3, -3);
+    int other = 0, counted = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const bool onControl =
+                std::any_of(box->children().begin(), box->children().end(), [&](QObject *o) {
+                    auto *c = qobject_cast<QWidget *>(o);
+                    return c && c->geometry().adjusted(-1, -1, 1, 1).contains(x, y);
+                });
+            if (onControl)
+                continue;
+            ++counted;
+            other += image.pixelColor(x, y) != QColor(255, 255, 128);
+        }
+    }
+    QVERIFY(counted > 100);
+    QCOMPARE(other, 0);
+}
+
+QTEST_MAIN(tst_Counter)
+#include "tst_counter.moc"
