@@ -30,8 +30,10 @@ public slots:
 private:
     static constexpr Form::Window kWindow{"Prova", 6000, 2000, calculatorlayout::kBackground};
     static constexpr Control kControls[] = {
-        calculatorlayout::entryField("TxtPrezzo", {240, 240, 1815, 495}, 0),
-        calculatorlayout::entryField("TxtNumero", {240, 960, 1815, 495}, 1),
+        calculatorlayout::prompt("LblPrezzo", "Prezzo", {240, 240, 1815, 495}),
+        calculatorlayout::entryField("TxtPrezzo", {2280, 240, 1815, 495}, 0, "LblPrezzo"),
+        calculatorlayout::prompt("LblNumero", "Numero", {240, 960, 1815, 495}),
+        calculatorlayout::countField("TxtNumero", {2280, 960, 1815, 495}, 1, "LblNumero"),
     };
 
     QLineEdit *TxtPrezzo;
