@@ -1,6 +1,6 @@
 #include "viewer.h"
 
-#include "bolla/datacontrol.h"
+#include "bolla/recordsource.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,19 +1,16 @@
 #include "bolla/controllo_bolla.h"
 
-#include "shell/regional.h"
+#include "bolla/columnformats.h"
+#include "bolla/datacontrol.h"
+#include "bolla/labelformats.h"
 
 #include <QDataWidgetMapper>
 #include <QDateEdit>
-#include <QHash>
-#include <QIdentityProxyModel>
 #include <QLabel>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
-
-#include <optional>
 
 namespace {
 
@@ -83,109 +80,20 @@ constexpr Binding kBindings[] = {
     {"Label5", "prz_netto", u"0,0000"}, {"Label6", "sconto", u"0,00"},
 };
 
-// A value as a number, if it is one: database numbers, or text that reads as
-// one in the database's own notation.
-std::optional<double> number(const QVariant &value)
-{
-    bool ok = false;
-    double d = 0;
-    switch (value.metaType().id()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        d = value.toDouble(&ok);
-        break;
-    case QMetaType::QString:
-        d = value.toString().trimmed().toDouble(&ok);
-        break;
-    default:
-        break;
-    }
-    return ok ? std::optional<double>(d) : std::nullopt;
-}
-
-// The value shown through a pattern; what is not a number shows as it is.
-QString shown(const QVariant &value, const std::optional<edicola::NumberPattern> &pattern,
-              const edicola::NumberSettings &settings)
-{
-    if (value.isNull())
-        return {};
-    const std::optional<double> n = pattern ? number(value) : std::nullopt;
-    if (!n)
-        return value.toString();
-    return QString::fromStdU16String(edicola::patterned(*n, *pattern, settings));
-}
-
-// The bound labels' formats, interpreted with the Italian locale whatever the
-// user's settings.
-class LabelFormats : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void bind(QLabel *label, const char16_t *format)
-    {
-        m_formats.insert(label, format ? edicola::readPattern(format, u',') : std::nullopt);
-    }
-
-    void setEditorData(QWidget *editor, const QModelIndex &index) const override
-    {
-        if (auto *label = qobject_cast<QLabel *>(editor))
-            label->setText(shown(index.data(), m_formats.value(editor), edicola::NumberSettings{}));
-    }
-    void setModelData(QWidget *, QAbstractItemModel *, const QModelIndex &) const override {}
-
-private:
-    QHash<QWidget *, std::optional<edicola::NumberPattern>> m_formats;
-};
-
 } // namespace
-
-// The grid's column number formats, whose '.' stands for the regional decimal
-// separator, shown with the user's settings. Numbers lean right.
-class ColumnFormats : public QIdentityProxyModel
-{
-public:
-    using QIdentityProxyModel::QIdentityProxyModel;
-
-    void setNumberFormat(int column, const char16_t *format)
-    {
-        m_formats.insert(column, edicola::readPattern(format, u'.'));
-        if (rowCount() > 0)
-            emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole});
-    }
-
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        const QVariant value = QIdentityProxyModel::data(index, Qt::DisplayRole);
-        if (role == Qt::DisplayRole && m_formats.contains(index.column()))
-            return shown(value, m_formats.value(index.column()), numberSettings());
-        if (role == Qt::TextAlignmentRole && value.metaType().id() != QMetaType::QString &&
-            number(value))
-            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-        return QIdentityProxyModel::data(index, role);
-    }
-
-private:
-    QHash<int, std::optional<edicola::NumberPattern>> m_formats;
-};
 
 Controllo_bolla::Controllo_bolla(const QString &dataLinkFile, const bolla::Timeouts &timeouts)
     : Form(kWindow, kControls)
     , Adodc1(new bolla::DataControl(this))
     , DataGrid1(control<QTableView>("DataGrid1"))
     , DTPicker1(control<QDateEdit>("DTPicker1"))
-    , formats(new ColumnFormats(this))
+    , formats(new bolla::ColumnFormats(this))
     , bindings(new QDataWidgetMapper(this))
     , message(new QLabel(DataGrid1->viewport()))
 {
     Adodc1->setObjectName(QStringLiteral("Adodc1"));
-    const bool opened = Adodc1->refresh(
-        QString::fromStdString(bolla::connectionStringFor(dataLinkFile.toStdString())),
-        QString::fromLatin1(bolla::kRecordSource), timeouts);
+    const bool opened =
+        Adodc1->refresh(dataLinkFile, QString::fromLatin1(bolla::kRecordSource), timeouts);
     QSqlQueryModel *rows = Adodc1->recordset();
 
     // Issue numbers show as delivered, without grouping.
@@ -195,7 +103,7 @@ Controllo_bolla::Controllo_bolla(const QString &dataLinkFile, const bolla::Timeo
     formats->setSourceModel(rows);
     DataGrid1->setModel(formats);
 
-    auto *labelFormats = new LabelFormats(bindings);
+    auto *labelFormats = new bolla::LabelFormats(bindings);
     bindings->setItemDelegate(labelFormats);
     bindings->setModel(rows);
     bindings->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);

@@ -1,13 +1,18 @@
 #pragma once
 
-#include "bolla/datacontrol.h"
+#include "bolla/connectionsettings.h"
+#include "bolla/recordsource.h"
 #include "shell/form.h"
 
-class ColumnFormats;
 class QDataWidgetMapper;
 class QDateEdit;
 class QLabel;
 class QTableView;
+
+namespace bolla {
+class ColumnFormats;
+class DataControl;
+} // namespace bolla
 
 // The day's supplied issues from the distribution database: a grid of rows
 // and, above it, the grid's current row in large type. It never writes.
@@ -19,8 +24,6 @@ public:
     explicit Controllo_bolla(const QString &dataLinkFile = bolla::dataLinkFile(),
                              const bolla::Timeouts &timeouts = {});
 
-    const bolla::DataControl *dataControl() const { return Adodc1; }
-
 public slots:
     void Form_Load();
 
@@ -28,7 +31,7 @@ private:
     bolla::DataControl *Adodc1;
     QTableView *DataGrid1;
     QDateEdit *DTPicker1;
-    ColumnFormats *formats;
+    bolla::ColumnFormats *formats;
     QDataWidgetMapper *bindings;
     QLabel *message;
 };

@@ -1,61 +1,23 @@
 #include "bolla/datacontrol.h"
 
-#include <QDate>
+#include "bolla/datalinkfile.h"
+#include "bolla/providermapping.h"
+#include "bolla/readonlyconnection.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 
-#include <sqlite3.h>
-
 namespace bolla {
-
-QString dataLinkFile()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("F:\\Bolla\\Testo.udl");
-#else
-    // Where drive F:, a Windows share, is mounted by convention.
-    return QStringLiteral("/mnt/f/Bolla/Testo.udl");
-#endif
-}
-
-const char kRecordSource[] = "SELECT \r\n"
-                             "titolo,sot_titolo,\r\n"
-                             "num_copert,\r\n"
-                             "dat_uscita,\r\n"
-                             "prz_copert,\r\n"
-                             "prz_netto, \r\n"
-                             "100 - (prz_netto * 100/prz_copert)   as sconto\r\n"
-                             "from numeri where  fornitodl >0\r\n"
-                             "and prz_copert >0 and dat_uscita = date() ";
 
 namespace {
 
 QString fromStd(const std::string &s)
 {
     return QString::fromStdString(s);
-}
-
-// SQLite's own date() is the UTC date; the shop wants its local day.
-void localDate(sqlite3_context *context, int, sqlite3_value **)
-{
-    const QByteArray today = QDate::currentDate().toString(Qt::ISODate).toLatin1();
-    sqlite3_result_text(context, today.constData(), int(today.size()), SQLITE_TRANSIENT);
-}
-
-bool registerLocalDate(const QSqlDatabase &db)
-{
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData());
-    return connection &&
-           sqlite3_create_function_v2(connection, "date", 0, SQLITE_UTF8, nullptr, localDate,
-                                      nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 // The engine's codes for "someone else holds the data": SQLite's busy and
@@ -100,12 +62,13 @@ DataControl::~DataControl()
     close();
 }
 
-bool DataControl::refresh(const QString &connectionString, const QString &recordSource,
+bool DataControl::refresh(const QString &dataLinkFile, const QString &recordSource,
                           const Timeouts &timeouts)
 {
     close();
     m_failure.clear();
-    if (!open(connectionString, timeouts))
+    m_dataLinkFile = dataLinkFile;
+    if (!open(timeouts))
         return false;
     m_recordset->setQuery(recordSource, QSqlDatabase::database(m_connectionName, false));
     // A static cursor: every row is read now, so that no half-read statement
@@ -124,13 +87,10 @@ bool DataControl::refresh(const QString &connectionString, const QString &record
                     .arg(m_dataLinkFile, databaseMessage(error)));
 }
 
-bool DataControl::open(const QString &connectionString, const Timeouts &timeouts)
+bool DataControl::open(const Timeouts &timeouts)
 {
-    std::string path;
-    const ParsedDataLink link = resolveConnectionString(connectionString.toStdString(), path);
-    m_dataLinkFile = fromStd(path);
-    if (link.error == DataLinkError::Missing || link.error == DataLinkError::Unreadable ||
-        link.error == DataLinkError::NoFileName)
+    const ParsedDataLink link = loadDataLinkFile(m_dataLinkFile.toStdString());
+    if (link.error == DataLinkError::Missing || link.error == DataLinkError::Unreadable)
         return fail(QStringLiteral("Impossibile leggere il file di collegamento dati \"%1\": %2.")
                         .arg(m_dataLinkFile, fromStd(describe(link.error))));
     if (link.error != DataLinkError::None) {
@@ -158,26 +118,17 @@ bool DataControl::open(const QString &connectionString, const Timeouts &timeouts
 
     static int connections = 0;
     m_connectionName = QStringLiteral("Adodc1#%1").arg(++connections);
-    QString failure;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(driver, m_connectionName);
-        db.setDatabaseName(fromStd(settings.databaseName));
-        db.setHostName(fromStd(settings.hostName));
-        db.setPort(settings.port);
-        db.setUserName(fromStd(settings.userName));
-        db.setPassword(m_password);
-        db.setConnectOptions(fromStd(settings.options));
-        if (!db.open())
-            failure = QStringLiteral("Impossibile aprire il database indicato dal file di "
-                                     "collegamento dati \"%1\": %2")
-                          .arg(m_dataLinkFile, databaseMessage(db.lastError()));
-        else if (settings.driver == "QSQLITE" && !registerLocalDate(db))
-            failure = QStringLiteral("Impossibile preparare la data del giorno sul database "
-                                     "indicato dal file di collegamento dati \"%1\".")
-                          .arg(m_dataLinkFile);
-    }
-    // Only now, with no handle left on the connection, may it be removed.
-    return failure.isEmpty() || fail(failure);
+    QSqlError error;
+    openReadOnly(settings, m_connectionName, error);
+    if (!error.isValid())
+        return true;
+    if (error.driverText() == QLatin1String("date()"))
+        return fail(QStringLiteral("Impossibile preparare la data del giorno sul database "
+                                   "indicato dal file di collegamento dati \"%1\".")
+                        .arg(m_dataLinkFile));
+    return fail(QStringLiteral("Impossibile aprire il database indicato dal file di "
+                               "collegamento dati \"%1\": %2")
+                    .arg(m_dataLinkFile, databaseMessage(error)));
 }
 
 bool DataControl::fail(const QString &message)

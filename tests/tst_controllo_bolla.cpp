@@ -4,7 +4,9 @@
 
 #include "app/plicanza.h"
 #include "bolla/controllo_bolla.h"
-#include "bolla/datacontrol.h"
+#include "bolla/datalinkfile.h"
+#include "bolla/providermapping.h"
+#include "bolla/readonlyconnection.h"
 #include "datalinkfile.h"
 #include "formtest.h"
 
@@ -177,8 +179,8 @@ private slots:
     }
 
     // Today's supplied issues in the grid; the current row, the first one at
-    // first, in the six labels; the date picker changes nothing. The viewer's
-    // own connection refuses writes, and the database is as it was after use.
+    // first, in the six labels; the date picker changes nothing. The database is
+    // as it was after use, and no connection is left.
     void usingTheViewer()
     {
         QVERIFY(insert({"'Gazzetta', 'Mattino', 1187, @0, 2.5, 1.875, 3",
@@ -222,15 +224,32 @@ private slots:
         QCOMPARE(model->rowCount(), 3);
         QCOMPARE(labels(w), shown);
 
-        const QString name = w->dataControl()->connectionName();
-        QSqlQuery write(QSqlDatabase::database(name, false));
-        QVERIFY(!write.exec("DELETE FROM numeri"));
-        QVERIFY(!write.exec("CREATE TABLE intruso (x integer)"));
-        write.clear();
         w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(w.isNull());
-        QVERIFY(!QSqlDatabase::contains(name));
+        QCOMPARE(QSqlDatabase::connectionNames(), QStringList(kOwner));
+        QCOMPARE(checksum(), before);
+    }
+
+    // The connection the viewer opens from its data link file refuses writes.
+    void connectionRefusesWrites()
+    {
+        QVERIFY(insert({"'Oggi', 'o', 1, @0, 2, 1.5, 1"}));
+        const QByteArray before = checksum();
+        const QString link = writeDataLink(dataLink());
+        const bolla::ParsedDataLink parsed = bolla::loadDataLinkFile(link.toStdString());
+        const bolla::MappedConnection mapped =
+            bolla::connectionFor(parsed.init, folder.path().toStdString(), kQuick);
+        QCOMPARE(mapped.error, bolla::ProviderError::None);
+        QSqlError error;
+        {
+            QSqlDatabase db = bolla::openReadOnly(mapped.settings, "probe", error);
+            QVERIFY2(!error.isValid(), qPrintable(error.text()));
+            QSqlQuery write(db);
+            QVERIFY(!write.exec("DELETE FROM numeri"));
+            QVERIFY(!write.exec("CREATE TABLE intruso (x integer)"));
+        }
+        QSqlDatabase::removeDatabase("probe");
         QCOMPARE(checksum(), before);
     }
 
@@ -310,7 +329,7 @@ private slots:
             QVERIFY2(shown.contains(part), qPrintable(shown));
         QVERIFY2(!shown.contains("Segreta"), qPrintable(shown));
         // The connection is let go at once.
-        QVERIFY(w->dataControl()->connectionName().isEmpty());
+        QCOMPARE(QSqlDatabase::connectionNames(), QStringList(kOwner));
     }
 
     // The distribution program must still be able to write while the viewer is

@@ -1,4 +1,6 @@
-#include "bolla/datalink.h"
+#include "bolla/datalinkfile.h"
+#include "bolla/initstringparser.h"
+#include "bolla/providermapping.h"
 #include "datalinkfile.h"
 
 #include <QtTest>
@@ -123,17 +125,6 @@ private slots:
         QCOMPARE(connectionFor(parsed.init, "/", {4, 1500}).settings.options,
                  "SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY;SQL_ATTR_LOGIN_TIMEOUT=4;"
                  "SQL_ATTR_CONNECTION_TIMEOUT=4");
-    }
-
-    // The connection string names the data link file whatever its path, and
-    // must name one.
-    void connectionString()
-    {
-        for (const char *path : {"/a;b/T.udl", "/a\"b/T.udl "})
-            QCOMPARE(listed(parseInitString(connectionStringFor(path)).init),
-                     "FILE NAME=" + QString(path));
-        std::string fileName;
-        QCOMPARE(resolveConnectionString("Provider=SQLite", fileName).error, E::NoFileName);
     }
 };
 

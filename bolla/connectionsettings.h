@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+namespace bolla {
+
+// A Qt SQL connection as a data link file describes it.
+struct ConnectionSettings
+{
+    std::string driver; // QSQLITE, QPSQL, QODBC
+    std::string databaseName;
+    std::string hostName;
+    int port = -1;
+    std::string userName;
+    std::string password;
+    std::string options; // the driver's connect options: read-only, time-outs
+};
+
+struct Timeouts
+{
+    int connectSeconds = 15;
+    int commandMilliseconds = 30000;
+};
+
+enum class ProviderError {
+    None,
+    UnknownProvider,
+    NoDataSource, // a link naming no database
+    BadPort,
+};
+
+struct MappedConnection
+{
+    ConnectionSettings settings;
+    ProviderError error = ProviderError::None;
+};
+
+} // namespace bolla
