@@ -35,4 +35,21 @@ QString shown(const QVariant &value, const std::optional<edicola::NumberPattern>
     return QString::fromStdU16String(edicola::patterned(*n, *pattern, settings));
 }
 
+QVariant delivered(const QVariant &value, const edicola::NumberSettings &settings)
+{
+    switch (value.metaType().id()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        return QString::number(value.toLongLong());
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return QString::number(value.toULongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return QString::fromStdU16String(edicola::generalNumber(value.toDouble(), settings));
+    default:
+        return value;
+    }
+}
+
 } // namespace bolla

@@ -17,4 +17,10 @@ std::optional<double> number(const QVariant &value);
 QString shown(const QVariant &value, const std::optional<edicola::NumberPattern> &pattern,
               const edicola::NumberSettings &settings);
 
+// A value as the database delivers it, for a column with no format of its own:
+// whole numbers whole, other numbers in the general number format (up to 15
+// significant digits, the regional decimal separator, no grouping); text,
+// dates and the rest as the grid shows them.
+QVariant delivered(const QVariant &value, const edicola::NumberSettings &settings);
+
 } // namespace bolla

@@ -15,10 +15,12 @@ void ColumnFormats::setNumberFormat(int column, const char16_t *format)
 QVariant ColumnFormats::data(const QModelIndex &index, int role) const
 {
     const QVariant value = QIdentityProxyModel::data(index, Qt::DisplayRole);
+    const bool isText = value.metaType().id() == QMetaType::QString;
     if (role == Qt::DisplayRole && m_formats.contains(index.column()))
         return shown(value, m_formats.value(index.column()), numberSettings());
-    if (role == Qt::TextAlignmentRole && value.metaType().id() != QMetaType::QString &&
-        number(value))
+    if (role == Qt::DisplayRole && !isText && !value.isNull())
+        return delivered(value, numberSettings());
+    if (role == Qt::TextAlignmentRole && !isText && number(value))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return QIdentityProxyModel::data(index, role);
 }

@@ -22,6 +22,10 @@ struct Timeouts
     int commandMilliseconds = 30000;
 };
 
+// SQLite waits for another program's lock in slices this long, each query tried
+// again until the command time-out: a read no longer wanted stops within one.
+inline constexpr int kLockWaitSliceMilliseconds = 50;
+
 enum class ProviderError {
     None,
     UnknownProvider,

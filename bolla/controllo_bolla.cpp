@@ -2,13 +2,13 @@
 
 #include "bolla/columnformats.h"
 #include "bolla/datacontrol.h"
+#include "bolla/failuremessages.h"
 #include "bolla/labelformats.h"
 
+#include <QCalendarWidget>
 #include <QDataWidgetMapper>
 #include <QDateEdit>
 #include <QLabel>
-#include <QSqlQueryModel>
-#include <QSqlRecord>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -89,55 +89,67 @@ Controllo_bolla::Controllo_bolla(const QString &dataLinkFile, const bolla::Timeo
     , DTPicker1(control<QDateEdit>("DTPicker1"))
     , formats(new bolla::ColumnFormats(this))
     , bindings(new QDataWidgetMapper(this))
+    , labelFormats(new bolla::LabelFormats(bindings))
     , message(new QLabel(DataGrid1->viewport()))
 {
+    // The read starts first and runs while the window is built and shown.
     Adodc1->setObjectName(QStringLiteral("Adodc1"));
-    const bool opened =
-        Adodc1->refresh(dataLinkFile, QString::fromLatin1(bolla::kRecordSource), timeouts);
-    QSqlQueryModel *rows = Adodc1->recordset();
+    connect(Adodc1, &bolla::DataControl::refreshed, this, &Controllo_bolla::showRows);
+    Adodc1->refresh(dataLinkFile, QString::fromLatin1(bolla::kRecordSource), timeouts);
 
     // Issue numbers show as delivered, without grouping.
     QLocale gridLocale;
     gridLocale.setNumberOptions(QLocale::OmitGroupSeparator);
     DataGrid1->setLocale(gridLocale);
-    formats->setSourceModel(rows);
+    formats->setSourceModel(Adodc1->recordset());
     DataGrid1->setModel(formats);
 
-    auto *labelFormats = new bolla::LabelFormats(bindings);
     bindings->setItemDelegate(labelFormats);
-    bindings->setModel(rows);
+    bindings->setModel(Adodc1->recordset());
     bindings->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
-    for (const Binding &b : kBindings) {
-        auto *label = control<QLabel>(b.label);
-        labelFormats->bind(label, b.format);
-        const int section = rows->record().indexOf(QLatin1String(b.column));
-        if (section >= 0)
-            bindings->addMapping(label, section);
-    }
+    for (const Binding &b : kBindings)
+        labelFormats->bind(control<QLabel>(b.label), b.format);
     connect(DataGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, bindings,
             [this](const QModelIndex &current) { bindings->setCurrentIndex(current.row()); });
-    if (rows->rowCount() > 0)
-        DataGrid1->setCurrentIndex(rows->index(0, 0));
 
-    // Nothing reads the picker; it opens on today, the day the rows are of.
-    DTPicker1->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
+    // Nothing reads the picker; it opens on today, the day the rows are of. It
+    // speaks Italian, as the program does, whatever the system's language. Its
+    // calendar takes the names from it, but the first day of the week from the
+    // system's language when it was made.
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    DTPicker1->setLocale(italian);
+    DTPicker1->calendarWidget()->setFirstDayOfWeek(italian.firstDayOfWeek());
+    DTPicker1->setDisplayFormat(italian.dateFormat(QLocale::LongFormat));
     DTPicker1->setDate(QDate::currentDate());
 
     message->setObjectName(QStringLiteral("lblMessaggio"));
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignCenter);
     message->setTextFormat(Qt::PlainText);
-    message->setText(Adodc1->failure());
-    message->setVisible(!opened);
+    message->setText(bolla::readingMessage());
     auto *layout = new QVBoxLayout(DataGrid1->viewport());
     layout->addWidget(message);
-
-    if (opened)
-        Form_Load();
 }
 
 void Controllo_bolla::Form_Load()
 {
     formats->setNumberFormat(6, u"#.00");
     formats->setNumberFormat(4, u"#.00");
+}
+
+void Controllo_bolla::showRows()
+{
+    const QString failure = Adodc1->failure();
+    message->setText(failure);
+    message->setVisible(!failure.isEmpty());
+    if (!failure.isEmpty())
+        return;
+    for (const Binding &b : kBindings) {
+        const int section = Adodc1->column(QLatin1String(b.column));
+        if (section >= 0)
+            bindings->addMapping(control<QLabel>(b.label), section);
+    }
+    if (formats->rowCount() > 0)
+        DataGrid1->setCurrentIndex(formats->index(0, 0));
+    Form_Load();
 }

@@ -12,10 +12,13 @@ class QTableView;
 namespace bolla {
 class ColumnFormats;
 class DataControl;
+class LabelFormats;
 } // namespace bolla
 
 // The day's supplied issues from the distribution database: a grid of rows
-// and, above it, the grid's current row in large type. It never writes.
+// and, above it, the grid's current row in large type. It never writes. It
+// shows at once and says that it is reading; the rows, or what went wrong,
+// follow when the read ends.
 class Controllo_bolla : public Form
 {
     Q_OBJECT
@@ -28,10 +31,14 @@ public slots:
     void Form_Load();
 
 private:
+    // The rows are in, or the message says why not.
+    void showRows();
+
     bolla::DataControl *Adodc1;
     QTableView *DataGrid1;
     QDateEdit *DTPicker1;
     bolla::ColumnFormats *formats;
     QDataWidgetMapper *bindings;
+    bolla::LabelFormats *labelFormats;
     QLabel *message;
 };

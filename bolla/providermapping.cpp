@@ -63,8 +63,9 @@ MappedConnection sqliteConnection(const InitString &init, std::string_view linkF
         return result;
     }
     settings.databaseName = (std::filesystem::path(linkFolder) / dataSource).string();
-    settings.options = "QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=" +
-                       std::to_string(timeouts.commandMilliseconds);
+    settings.options =
+        "QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=" +
+        std::to_string(std::min(timeouts.commandMilliseconds, kLockWaitSliceMilliseconds));
     return result;
 }
 

@@ -22,4 +22,12 @@ const char kRecordSource[] = "SELECT \r\n"
                              "from numeri where  fornitodl >0\r\n"
                              "and prz_copert >0 and dat_uscita = date() ";
 
+QString recordSourceFor(const QString &driver, const QString &recordSource)
+{
+    if (driver != QLatin1String("QSQLITE"))
+        return recordSource;
+    return QString(recordSource)
+        .replace(QLatin1String("date()"), QLatin1String("date('now','localtime')"));
+}
+
 } // namespace bolla

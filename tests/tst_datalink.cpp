@@ -1,5 +1,6 @@
 #include "bolla/datalinkfile.h"
 #include "bolla/initstringparser.h"
+#include "bolla/passwordmask.h"
 #include "bolla/providermapping.h"
 #include "datalinkfile.h"
 
@@ -125,6 +126,37 @@ private slots:
         QCOMPARE(connectionFor(parsed.init, "/", {4, 1500}).settings.options,
                  "SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY;SQL_ATTR_LOGIN_TIMEOUT=4;"
                  "SQL_ATTR_CONNECTION_TIMEOUT=4");
+    }
+
+    // An engine's text with the password out of sight and nothing else touched.
+    void passwordHidden_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char *text, const char *password, const char *user,
+                            const char *shown) {
+            QTest::addRow("%s", text)
+                << QString(text) << QString(password) << QString(user) << QString(shown);
+        };
+        // clang-format off
+        row("timeout expired", "x", "bolla", "timeout expired");
+        row("bad PWD=x;UID=x_y", "x", "x_y", "bad PWD=****;UID=x_y");
+        row("PWD={Segreta;42 \"x\"} rejected", "Segreta;42 \"x\"", "bolla", "PWD={****} rejected");
+        row("failed for user \"Segreta;99\"", "Segreta;99", "Segreta;99", "failed for user \"Segreta;99\"");
+        row("user \"ada\" password ada", "ada", "ada", "user \"ada\" password ada");
+        row("Segreta, Segreta!", "Segreta", "", "****, ****!");
+        row("SegretaX", "Segreta", "", "SegretaX");
+        row("no password", "", "", "no password");
+        // clang-format on
+    }
+    void passwordHidden()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, password);
+        QFETCH(QString, user);
+        QTEST(hidePassword(text, password, user), "shown");
     }
 };
 
