@@ -21,8 +21,8 @@ void DataControl::refresh(const QString &dataLinkFile, const QString &recordSour
     letGo();
     m_failure.clear();
     m_recordset->setRows({});
-    m_reader = Reader::launch(dataLinkFile, recordSource, timeouts);
-    connect(m_reader, &Reader::done, this, &DataControl::take, Qt::QueuedConnection);
+    m_reader = Reader::launch(dataLinkFile, recordSource, timeouts, this,
+                              [this](const Rows &rows) { take(rows); });
 }
 
 QAbstractItemModel *DataControl::recordset() const

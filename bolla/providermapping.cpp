@@ -57,6 +57,8 @@ MappedConnection sqliteConnection(const InitString &init, std::string_view linkF
     settings.driver = "QSQLITE";
     settings.userName = init.value("User ID");
     settings.password = init.value("Password");
+    result.user = settings.userName;
+    result.password = settings.password;
     const std::string dataSource = init.value("Data Source");
     if (trimmed(dataSource).empty()) {
         result.error = ProviderError::NoDataSource;
@@ -76,6 +78,8 @@ MappedConnection postgresConnection(const InitString &init, const Timeouts &time
     settings.driver = "QPSQL";
     settings.userName = init.value("User ID");
     settings.password = init.value("Password");
+    result.user = settings.userName;
+    result.password = settings.password;
     if (!splitHostPort(init.value("Data Source"), settings.hostName, settings.port)) {
         result.error = ProviderError::BadPort;
         return result;
@@ -93,8 +97,9 @@ MappedConnection postgresConnection(const InitString &init, const Timeouts &time
 std::string_view providerName(std::string_view provider)
 {
     provider = trimmed(provider);
-    const std::size_t dot = provider.rfind('.');
-    if (dot != std::string_view::npos && allDigits(provider.substr(dot + 1)))
+    for (std::size_t dot = provider.rfind('.');
+         dot != std::string_view::npos && allDigits(provider.substr(dot + 1));
+         dot = provider.rfind('.'))
         provider = provider.substr(0, dot);
     return provider;
 }
@@ -116,6 +121,8 @@ MappedConnection connectionFor(const InitString &init, std::string_view linkFold
         return postgresConnection(init, timeouts);
     if (oneOf(provider, {"QODBC", "MSDASQL"}))
         return odbcConnection(init, timeouts);
+    if (oneOf(provider, {"Microsoft.Jet.OLEDB", "Microsoft.ACE.OLEDB"}))
+        return accessConnection(init, linkFolder, timeouts);
     MappedConnection result;
     result.error = ProviderError::UnknownProvider;
     return result;

@@ -2,6 +2,7 @@
 
 #include "bolla/datalinkfile.h"
 #include "bolla/failuremessages.h"
+#include "bolla/odbcdrivers.h"
 #include "bolla/providermapping.h"
 #include "bolla/readonlyconnection.h"
 #include "bolla/recordsource.h"
@@ -44,7 +45,8 @@ constexpr int kRowsBetweenChecks = 1024;
 } // namespace
 
 Reader *Reader::launch(const QString &dataLinkFile, const QString &recordSource,
-                       const Timeouts &timeouts)
+                       const Timeouts &timeouts, QObject *receiver,
+                       const std::function<void(const Rows &)> &take)
 {
     static const bool registered = [] {
         qRegisterMetaType<bolla::Rows>();
@@ -53,6 +55,7 @@ Reader *Reader::launch(const QString &dataLinkFile, const QString &recordSource,
     }();
     Q_UNUSED(registered);
     auto *reader = new Reader(dataLinkFile, recordSource, timeouts);
+    connect(reader, &Reader::done, receiver, take, Qt::QueuedConnection);
     connect(reader, &QThread::finished, reader, &QObject::deleteLater);
     running().insert(reader);
     reader->start();
@@ -113,13 +116,16 @@ Rows Reader::read()
         return rows;
 
     const FailureContext context{m_dataLinkFile, driver, fromStd(settings.databaseName),
-                                 fromStd(settings.userName), fromStd(settings.password)};
+                                 fromStd(mapped.user), fromStd(mapped.password)};
     static std::atomic<int> connections = 0;
     const QString name = QStringLiteral("Adodc1#%1").arg(++connections);
     {
         QSqlError error;
         QSqlDatabase db = openReadOnly(settings, name, error);
-        if (error.isValid())
+        const QString odbcDriver = fromStd(mapped.odbcDriver);
+        if (error.isValid() && !odbcDriver.isEmpty() && !odbcDriverInstalled(odbcDriver))
+            rows.failure = missingAccessDriver(error, context);
+        else if (error.isValid())
             rows.failure = openFailure(error, context);
         else if (!isInterruptionRequested())
             rows = query(db, driver, context);

@@ -5,6 +5,8 @@
 
 #include <QThread>
 
+#include <functional>
+
 class QSqlDatabase;
 
 namespace bolla {
@@ -24,8 +26,11 @@ class Reader : public QThread
 {
     Q_OBJECT
 public:
+    // Starts a read whose rows go to `receiver`'s `take`, in its thread, unless
+    // the receiver is gone by then.
     static Reader *launch(const QString &dataLinkFile, const QString &recordSource,
-                          const Timeouts &timeouts);
+                          const Timeouts &timeouts, QObject *receiver,
+                          const std::function<void(const Rows &)> &take);
 
 signals:
     void done(const bolla::Rows &rows);

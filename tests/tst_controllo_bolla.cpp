@@ -112,7 +112,7 @@ class tst_Controllo_bolla : public QObject
         case Odbc: // as a shop's DSN-less link: everything in Extended Properties
             return "Provider=MSDASQL.1;Persist Security Info=False;Extended Properties=" +
                    quoted(QString("DRIVER={PostgreSQL Unicode};SERVER=%1;PORT=%2;DATABASE=bolla;"
-                                  "UID={%3};PWD={%4}")
+                                  "UID=%3;PWD={%4}")
                               .arg(host.section(u':', 0, 0), host.section(u':', 1), user,
                                    QString(secret).replace(u'}', "}}")));
         }
@@ -246,6 +246,14 @@ private slots:
             password = QString::fromUtf8(passwordFile.readAll());
             owner.setHostName("127.0.0.1");
             owner.setPort(port);
+            // A data source of the user's own, beside the DSN-less links.
+            QFile odbcIni(folder.filePath("odbc.ini"));
+            QVERIFY(odbcIni.open(QIODevice::WriteOnly));
+            odbcIni.write(QString("[bolla_dsn]\nDriver=PostgreSQL Unicode\nServername=127.0.0.1\n"
+                                  "Port=%1\nDatabase=bolla\n")
+                              .arg(port)
+                              .toUtf8());
+            qputenv("ODBCINI", odbcIni.fileName().toLocal8Bit());
         } else {
             // Between midnight and 01:00 or 02:00 the day in Italy is not yet the
             // day in UTC, SQLite's own date(). A time zone far from UTC makes that
@@ -360,6 +368,7 @@ private slots:
             bolla::connectionFor(parsed.init, folder.path().toStdString(), kQuick);
         QCOMPARE(mapped.error, bolla::ProviderError::None);
         QSqlError error;
+        const auto removed = qScopeGuard([] { QSqlDatabase::removeDatabase("probe"); });
         {
             QSqlDatabase db = bolla::openReadOnly(mapped.settings, "probe", error);
             QVERIFY2(!error.isValid(), qPrintable(error.text()));
@@ -367,7 +376,6 @@ private slots:
             QVERIFY(!write.exec("DELETE FROM numeri"));
             QVERIFY(!write.exec("CREATE TABLE intruso (x integer)"));
         }
-        QSqlDatabase::removeDatabase("probe");
         QCOMPARE(checksum(), before);
     }
 
@@ -390,12 +398,14 @@ private slots:
             {"unknown provider", "Provider=SQLOLEDB.1;Password=Segreta", {}, "provider sconosciuto: \"SQLOLEDB.1\""},
             {"ODBC: no such data source", "Provider=MSDASQL.1;Data Source=Nessuna;Password=Segreta", {},
              "Impossibile aprire il database|Data source name not found"},
+            {"Access database, no Access ODBC driver", "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=bolla.mdb;Jet OLEDB:Database Password=Segreta", {},
+             "Manca il driver ODBC \"Microsoft Access Driver (*.mdb, *.accdb)\"|Microsoft Access Database Engine"},
             {"no database file", "Data Source=manca.db;Password=Segreta", {}, "Il database \"" + folder.filePath("manca.db") + "\"|non esiste", !server},
             {"not a database", "Data Source=Testo.udl;Password=Segreta", {}, "non è un database SQLite|file is not a database", !server},
             {"writer stopped mid-commit", "Data Source=crashed/bolla.db;Password=Segreta", "crashed", "a metà di un aggiornamento|crashed/bolla.db-journal", !server},
-            {"no such database", server ? dataLink().replace("bolla;", "manca;") : "", {}, "non esiste|\"manca\"", server},
-            {"login refused, the user named like the password", server ? dataLink("Segreta;99", "Segreta;99") : "", {},
-             "rifiutato l'accesso|\"Segreta;99\"", server},
+            {"no such database", server ? dataLink().replace("Catalog=bolla;", "Catalog=manca;").replace("DATABASE=bolla;", "DATABASE=manca;") : "", {}, "non esiste|\"manca\"", server},
+            {"login refused, the user named like the password", server ? dataLink("Segreta99", "Segreta99") : "", {},
+             "rifiutato l'accesso|\"Segreta99\"", server},
             {"server unreachable", server ? dataLink("bolla", {}, "127.0.0.1:1") : "", {}, "non risponde|Connection refused", server},
             {"no table numeri", {}, "DROP TABLE numeri", "manca la tabella numeri|numeri"},
             {"missing column prz_netto", {}, "ALTER TABLE numeri DROP COLUMN prz_netto", "manca una colonna|prz_netto"},
@@ -455,7 +465,7 @@ private slots:
         QVERIFY2(shown.contains(u'"' + link + u'"'), qPrintable(shown));
         for (const QString &part : expected.split(u'|'))
             QVERIFY2(shown.contains(part), qPrintable(shown));
-        QVERIFY2(!QString(shown).remove("\"Segreta;99\"").contains("Segreta"), qPrintable(shown));
+        QVERIFY2(!QString(shown).remove("\"Segreta99\"").contains("Segreta"), qPrintable(shown));
     }
 
     // Another program holds the database: the viewer says it is reading, every
@@ -518,6 +528,20 @@ private slots:
         QVERIFY2(clock.elapsed() >= 1900, qPrintable(QString::number(clock.elapsed())));
         QVERIFY2(text(w, "lblMessaggio").contains("non risponde"),
                  qPrintable(text(w, "lblMessaggio")));
+    }
+
+    // Through an ODBC data source by name, its password one that must go in braces.
+    void odbcDataSourceByName()
+    {
+        if (backend != Odbc)
+            QSKIP("an ODBC case");
+        QVERIFY(insert({"'Oggi', 'o', 1, @0, 2, 1.5, 1"}));
+        Controllo_bolla *w =
+            open(writeDataLink("Provider=MSDASQL.1;Data Source=bolla_dsn;User ID=bolla;"
+                               "Password=\"" +
+                               QString(password).replace(u'"', "\"\"") + '"'));
+        QVERIFY(readEnded(w));
+        QCOMPARE(text(w, "Label1"), "Oggi");
     }
 
     // The distribution program must still be able to write while the viewer is
