@@ -8,6 +8,7 @@
 #include <QCalendarWidget>
 #include <QDataWidgetMapper>
 #include <QDateEdit>
+#include <QEvent>
 #include <QLabel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -82,9 +83,23 @@ constexpr Binding kBindings[] = {
 
 } // namespace
 
+// The read starts first, before the window is built, and runs while it is built
+// and shown.
 Controllo_bolla::Controllo_bolla(const QString &dataLinkFile, const bolla::Timeouts &timeouts)
+    : Controllo_bolla(startReading(dataLinkFile, timeouts))
+{}
+
+bolla::DataControl *Controllo_bolla::startReading(const QString &dataLinkFile,
+                                                  const bolla::Timeouts &timeouts)
+{
+    auto *reading = new bolla::DataControl;
+    reading->refresh(dataLinkFile, QString::fromLatin1(bolla::kRecordSource), timeouts);
+    return reading;
+}
+
+Controllo_bolla::Controllo_bolla(bolla::DataControl *reading)
     : Form(kWindow, kControls)
-    , Adodc1(new bolla::DataControl(this))
+    , Adodc1(reading)
     , DataGrid1(control<QTableView>("DataGrid1"))
     , DTPicker1(control<QDateEdit>("DTPicker1"))
     , formats(new bolla::ColumnFormats(this))
@@ -92,10 +107,10 @@ Controllo_bolla::Controllo_bolla(const QString &dataLinkFile, const bolla::Timeo
     , labelFormats(new bolla::LabelFormats(bindings))
     , message(new QLabel(DataGrid1->viewport()))
 {
-    // The read starts first and runs while the window is built and shown.
+    // The rows come through the event loop, which has not run since the read began.
+    Adodc1->setParent(this);
     Adodc1->setObjectName(QStringLiteral("Adodc1"));
     connect(Adodc1, &bolla::DataControl::refreshed, this, &Controllo_bolla::showRows);
-    Adodc1->refresh(dataLinkFile, QString::fromLatin1(bolla::kRecordSource), timeouts);
 
     // Issue numbers show as delivered, without grouping.
     QLocale gridLocale;
@@ -113,14 +128,12 @@ Controllo_bolla::Controllo_bolla(const QString &dataLinkFile, const bolla::Timeo
             [this](const QModelIndex &current) { bindings->setCurrentIndex(current.row()); });
 
     // Nothing reads the picker; it opens on today, the day the rows are of. It
-    // speaks Italian, as the program does, whatever the system's language. Its
-    // calendar takes the names from it, but the first day of the week from the
-    // system's language when it was made.
+    // speaks Italian, as the program does, whatever the system's language.
     const QLocale italian(QLocale::Italian, QLocale::Italy);
     DTPicker1->setLocale(italian);
-    DTPicker1->calendarWidget()->setFirstDayOfWeek(italian.firstDayOfWeek());
     DTPicker1->setDisplayFormat(italian.dateFormat(QLocale::LongFormat));
     DTPicker1->setDate(QDate::currentDate());
+    DTPicker1->installEventFilter(this);
 
     message->setObjectName(QStringLiteral("lblMessaggio"));
     message->setWordWrap(true);
@@ -129,6 +142,20 @@ Controllo_bolla::Controllo_bolla(const QString &dataLinkFile, const bolla::Timeo
     message->setText(bolla::readingMessage());
     auto *layout = new QVBoxLayout(DataGrid1->viewport());
     layout->addWidget(message);
+}
+
+// The picker makes its calendar when it first opens it, with the names of the
+// picker's language but the first day of the week of the system's: here, before
+// the picker sees the click or key that opens it, the calendar is made Italian.
+// Made with the window, it would cost the first paint a few milliseconds.
+bool Controllo_bolla::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == DTPicker1 &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)) {
+        DTPicker1->removeEventFilter(this);
+        DTPicker1->calendarWidget()->setFirstDayOfWeek(DTPicker1->locale().firstDayOfWeek());
+    }
+    return Form::eventFilter(watched, event);
 }
 
 void Controllo_bolla::Form_Load()

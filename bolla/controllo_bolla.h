@@ -30,7 +30,14 @@ public:
 public slots:
     void Form_Load();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    explicit Controllo_bolla(bolla::DataControl *reading);
+    static bolla::DataControl *startReading(const QString &dataLinkFile,
+                                            const bolla::Timeouts &timeouts);
+
     // The rows are in, or the message says why not.
     void showRows();
 

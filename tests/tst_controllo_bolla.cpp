@@ -560,14 +560,17 @@ private slots:
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         Controllo_bolla *w = open();
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
         auto *picker = child<QDateEdit>(w, "DTPicker1");
+        // Its arrow opens the calendar.
+        QTest::mouseClick(picker, Qt::LeftButton, {}, {picker->width() - 8, picker->height() / 2});
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
         const QLocale italian(QLocale::Italian);
         const QDate day = picker->date();
         QVERIFY2(picker->text().contains(italian.monthName(day.month())),
                  qPrintable(picker->text()));
         QVERIFY(picker->text().contains(italian.dayName(day.dayOfWeek())));
         QCalendarWidget *calendar = picker->calendarWidget();
+        QTRY_VERIFY(calendar->isVisible());
         QCOMPARE(calendar->firstDayOfWeek(), Qt::Monday);
         QCOMPARE(child<QToolButton>(calendar, "qt_calendar_monthbutton")->text(),
                  italian.standaloneMonthName(day.month()));
