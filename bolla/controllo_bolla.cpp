@@ -9,6 +9,7 @@
 #include <QDataWidgetMapper>
 #include <QDateEdit>
 #include <QEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -117,6 +118,7 @@ Controllo_bolla::Controllo_bolla(bolla::DataControl *reading)
     gridLocale.setNumberOptions(QLocale::OmitGroupSeparator);
     DataGrid1->setLocale(gridLocale);
     formats->setSourceModel(Adodc1->recordset());
+    formats->sizeRowHeadingsFor(DataGrid1->verticalHeader());
     DataGrid1->setModel(formats);
 
     bindings->setItemDelegate(labelFormats);
