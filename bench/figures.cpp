@@ -79,6 +79,11 @@ std::string formatMilliseconds(double seconds)
     return format("%.1f ms", seconds * 1e3);
 }
 
+std::string formatRatio(double r)
+{
+    return ratio(r);
+}
+
 std::string formatMicroseconds(double seconds)
 {
     return format("%.1f µs", seconds * 1e6);
@@ -107,7 +112,8 @@ void compareLaunches(Table &table, const Side &a, const Side &b, const Metric &t
         launch::Result results[2];
         for (int turn = 0; turn < 2; ++turn) {
             const int side = (round % 2) ^ turn;
-            results[side] = launch::run(sides[side]->argv, sides[side]->until);
+            results[side] =
+                launch::run(sides[side]->argv, sides[side]->until, 30, sides[side]->mark);
             if (!results[side].ok) {
                 table.fail(sides[side]->name + ": " + results[side].failure);
                 return;

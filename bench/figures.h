@@ -40,6 +40,7 @@ struct Side
     std::string name;
     std::vector<std::string> argv;
     launch::Until until = launch::Until::FirstPaint;
+    std::string mark = {}; // for FirstPaintAfterMark
 };
 
 // A figure of a comparison and the most the ratio of its first side to its second
@@ -57,6 +58,7 @@ void compareLaunches(Table &table, const Side &a, const Side &b, const Metric &t
                      const Metric &memory, int rounds);
 
 std::string formatMilliseconds(double seconds);
+std::string formatRatio(double ratio);
 std::string formatMicroseconds(double seconds);
 
 // nproc, CPU model, memory, system, Qt and the date, as a Markdown list.

@@ -78,7 +78,8 @@ private:
 
 } // namespace
 
-Result run(const std::vector<std::string> &argv, Until until, double timeoutSeconds)
+Result run(const std::vector<std::string> &argv, Until until, double timeoutSeconds,
+           const std::string &mark)
 {
     Result result;
     int fds[2];
@@ -114,6 +115,7 @@ Result run(const std::vector<std::string> &argv, Until until, double timeoutSeco
     StderrTail tail;
     std::string pending;
     bool painted = false;
+    bool marked = until != Until::FirstPaintAfterMark;
     bool closed = false;
     while (!painted && !closed) {
         const double left = timeoutSeconds - elapsed();
@@ -132,10 +134,15 @@ Result run(const std::vector<std::string> &argv, Until until, double timeoutSeco
         for (std::size_t eol; !painted && (eol = pending.find('\n')) != std::string::npos;) {
             const std::string line = pending.substr(0, eol);
             pending.erase(0, eol + 1);
-            if (until == Until::FirstPaint && line.rfind(kFirstFrame, 0) == 0) {
-                result.seconds = elapsed();
-                painted = true;
+            if (until != Until::Exit && line.rfind(kFirstFrame, 0) == 0) {
+                if (result.firstPaint == 0)
+                    result.firstPaint = elapsed();
+                if (marked) {
+                    result.seconds = elapsed();
+                    painted = true;
+                }
             }
+            marked = marked || line.rfind(mark, 0) == 0;
             tail.line(line);
         }
     }

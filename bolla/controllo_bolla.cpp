@@ -1,19 +1,18 @@
 #include "bolla/controllo_bolla.h"
 
-#include "shell/regional.h"
+#include "bolla/columnformats.h"
+#include "bolla/datacontrol.h"
+#include "bolla/failuremessages.h"
+#include "bolla/labelformats.h"
 
+#include <QCalendarWidget>
 #include <QDataWidgetMapper>
 #include <QDateEdit>
-#include <QHash>
-#include <QIdentityProxyModel>
+#include <QEvent>
+#include <QHeaderView>
 #include <QLabel>
-#include <QSqlQueryModel>
-#include <QSqlRecord>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
-
-#include <optional>
 
 namespace {
 
@@ -83,153 +82,103 @@ constexpr Binding kBindings[] = {
     {"Label5", "prz_netto", u"0,0000"}, {"Label6", "sconto", u"0,00"},
 };
 
-// A value as a number, if it is one: database numbers, or text that reads as
-// one in the database's own notation.
-std::optional<double> number(const QVariant &value)
-{
-    bool ok = false;
-    double d = 0;
-    switch (value.metaType().id()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        d = value.toDouble(&ok);
-        break;
-    case QMetaType::QString:
-        d = value.toString().trimmed().toDouble(&ok);
-        break;
-    default:
-        break;
-    }
-    return ok ? std::optional<double>(d) : std::nullopt;
-}
-
-// The value shown through a pattern; what is not a number shows as it is.
-QString shown(const QVariant &value, const std::optional<edicola::NumberPattern> &pattern,
-              const edicola::NumberSettings &settings)
-{
-    if (value.isNull())
-        return {};
-    const std::optional<double> n = pattern ? number(value) : std::nullopt;
-    if (!n)
-        return value.toString();
-    return QString::fromStdU16String(edicola::patterned(*n, *pattern, settings));
-}
-
-// The bound labels' formats, interpreted with the Italian locale whatever the
-// user's settings.
-class LabelFormats : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void bind(QLabel *label, const char16_t *format)
-    {
-        m_formats.insert(label, format ? edicola::readPattern(format, u',') : std::nullopt);
-    }
-
-    void setEditorData(QWidget *editor, const QModelIndex &index) const override
-    {
-        if (auto *label = qobject_cast<QLabel *>(editor))
-            label->setText(shown(index.data(), m_formats.value(editor), edicola::NumberSettings{}));
-    }
-    void setModelData(QWidget *, QAbstractItemModel *, const QModelIndex &) const override {}
-
-private:
-    QHash<QWidget *, std::optional<edicola::NumberPattern>> m_formats;
-};
-
 } // namespace
 
-// The grid's column number formats, whose '.' stands for the regional decimal
-// separator, shown with the user's settings. Numbers lean right.
-class ColumnFormats : public QIdentityProxyModel
-{
-public:
-    using QIdentityProxyModel::QIdentityProxyModel;
-
-    void setNumberFormat(int column, const char16_t *format)
-    {
-        m_formats.insert(column, edicola::readPattern(format, u'.'));
-        if (rowCount() > 0)
-            emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole});
-    }
-
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        const QVariant value = QIdentityProxyModel::data(index, Qt::DisplayRole);
-        if (role == Qt::DisplayRole && m_formats.contains(index.column()))
-            return shown(value, m_formats.value(index.column()), numberSettings());
-        if (role == Qt::TextAlignmentRole && value.metaType().id() != QMetaType::QString &&
-            number(value))
-            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-        return QIdentityProxyModel::data(index, role);
-    }
-
-private:
-    QHash<int, std::optional<edicola::NumberPattern>> m_formats;
-};
-
+// The read starts first, before the window is built, and runs while it is built
+// and shown.
 Controllo_bolla::Controllo_bolla(const QString &dataLinkFile, const bolla::Timeouts &timeouts)
+    : Controllo_bolla(startReading(dataLinkFile, timeouts))
+{}
+
+bolla::DataControl *Controllo_bolla::startReading(const QString &dataLinkFile,
+                                                  const bolla::Timeouts &timeouts)
+{
+    auto *reading = new bolla::DataControl;
+    reading->refresh(dataLinkFile, QString::fromLatin1(bolla::kRecordSource), timeouts);
+    return reading;
+}
+
+Controllo_bolla::Controllo_bolla(bolla::DataControl *reading)
     : Form(kWindow, kControls)
-    , Adodc1(new bolla::DataControl(this))
+    , Adodc1(reading)
     , DataGrid1(control<QTableView>("DataGrid1"))
     , DTPicker1(control<QDateEdit>("DTPicker1"))
-    , formats(new ColumnFormats(this))
+    , formats(new bolla::ColumnFormats(this))
     , bindings(new QDataWidgetMapper(this))
+    , labelFormats(new bolla::LabelFormats(bindings))
     , message(new QLabel(DataGrid1->viewport()))
 {
+    // The rows come through the event loop, which has not run since the read began.
+    Adodc1->setParent(this);
     Adodc1->setObjectName(QStringLiteral("Adodc1"));
-    const bool opened = Adodc1->refresh(
-        QString::fromStdString(bolla::connectionStringFor(dataLinkFile.toStdString())),
-        QString::fromLatin1(bolla::kRecordSource), timeouts);
-    QSqlQueryModel *rows = Adodc1->recordset();
+    connect(Adodc1, &bolla::DataControl::refreshed, this, &Controllo_bolla::showRows);
 
     // Issue numbers show as delivered, without grouping.
     QLocale gridLocale;
     gridLocale.setNumberOptions(QLocale::OmitGroupSeparator);
     DataGrid1->setLocale(gridLocale);
-    formats->setSourceModel(rows);
+    formats->setSourceModel(Adodc1->recordset());
+    formats->sizeRowHeadingsFor(DataGrid1->verticalHeader());
     DataGrid1->setModel(formats);
 
-    auto *labelFormats = new LabelFormats(bindings);
     bindings->setItemDelegate(labelFormats);
-    bindings->setModel(rows);
+    bindings->setModel(Adodc1->recordset());
     bindings->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
-    for (const Binding &b : kBindings) {
-        auto *label = control<QLabel>(b.label);
-        labelFormats->bind(label, b.format);
-        const int section = rows->record().indexOf(QLatin1String(b.column));
-        if (section >= 0)
-            bindings->addMapping(label, section);
-    }
+    for (const Binding &b : kBindings)
+        labelFormats->bind(control<QLabel>(b.label), b.format);
     connect(DataGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, bindings,
             [this](const QModelIndex &current) { bindings->setCurrentIndex(current.row()); });
-    if (rows->rowCount() > 0)
-        DataGrid1->setCurrentIndex(rows->index(0, 0));
 
-    // Nothing reads the picker; it opens on today, the day the rows are of.
-    DTPicker1->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
+    // Nothing reads the picker; it opens on today, the day the rows are of. It
+    // speaks Italian, as the program does, whatever the system's language.
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    DTPicker1->setLocale(italian);
+    DTPicker1->setDisplayFormat(italian.dateFormat(QLocale::LongFormat));
     DTPicker1->setDate(QDate::currentDate());
+    DTPicker1->installEventFilter(this);
 
     message->setObjectName(QStringLiteral("lblMessaggio"));
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignCenter);
     message->setTextFormat(Qt::PlainText);
-    message->setText(Adodc1->failure());
-    message->setVisible(!opened);
+    message->setText(bolla::readingMessage());
     auto *layout = new QVBoxLayout(DataGrid1->viewport());
     layout->addWidget(message);
+}
 
-    if (opened)
-        Form_Load();
+// The picker makes its calendar when it first opens it, with the names of the
+// picker's language but the first day of the week of the system's: here, before
+// the picker sees the click or key that opens it, the calendar is made Italian.
+// Made with the window, it would cost the first paint a few milliseconds.
+bool Controllo_bolla::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == DTPicker1 &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)) {
+        DTPicker1->removeEventFilter(this);
+        DTPicker1->calendarWidget()->setFirstDayOfWeek(DTPicker1->locale().firstDayOfWeek());
+    }
+    return Form::eventFilter(watched, event);
 }
 
 void Controllo_bolla::Form_Load()
 {
     formats->setNumberFormat(6, u"#.00");
     formats->setNumberFormat(4, u"#.00");
+}
+
+void Controllo_bolla::showRows()
+{
+    const QString failure = Adodc1->failure();
+    message->setText(failure);
+    message->setVisible(!failure.isEmpty());
+    if (!failure.isEmpty())
+        return;
+    for (const Binding &b : kBindings) {
+        const int section = Adodc1->column(QLatin1String(b.column));
+        if (section >= 0)
+            bindings->addMapping(control<QLabel>(b.label), section);
+    }
+    if (formats->rowCount() > 0)
+        DataGrid1->setCurrentIndex(formats->index(0, 0));
+    Form_Load();
 }

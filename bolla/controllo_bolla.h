@@ -1,16 +1,24 @@
 #pragma once
 
-#include "bolla/datacontrol.h"
+#include "bolla/connectionsettings.h"
+#include "bolla/recordsource.h"
 #include "shell/form.h"
 
-class ColumnFormats;
 class QDataWidgetMapper;
 class QDateEdit;
 class QLabel;
 class QTableView;
 
+namespace bolla {
+class ColumnFormats;
+class DataControl;
+class LabelFormats;
+} // namespace bolla
+
 // The day's supplied issues from the distribution database: a grid of rows
-// and, above it, the grid's current row in large type. It never writes.
+// and, above it, the grid's current row in large type. It never writes. It
+// shows at once and says that it is reading; the rows, or what went wrong,
+// follow when the read ends.
 class Controllo_bolla : public Form
 {
     Q_OBJECT
@@ -19,16 +27,25 @@ public:
     explicit Controllo_bolla(const QString &dataLinkFile = bolla::dataLinkFile(),
                              const bolla::Timeouts &timeouts = {});
 
-    const bolla::DataControl *dataControl() const { return Adodc1; }
-
 public slots:
     void Form_Load();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    explicit Controllo_bolla(bolla::DataControl *reading);
+    static bolla::DataControl *startReading(const QString &dataLinkFile,
+                                            const bolla::Timeouts &timeouts);
+
+    // The rows are in, or the message says why not.
+    void showRows();
+
     bolla::DataControl *Adodc1;
     QTableView *DataGrid1;
     QDateEdit *DTPicker1;
-    ColumnFormats *formats;
+    bolla::ColumnFormats *formats;
     QDataWidgetMapper *bindings;
+    bolla::LabelFormats *labelFormats;
     QLabel *message;
 };

@@ -1,213 +1,55 @@
 #include "bolla/datacontrol.h"
 
-#include <QDate>
-#include <QDir>
-#include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlQueryModel>
-
-#include <sqlite3.h>
+#include "bolla/reader.h"
+#include "bolla/rowmodel.h"
 
 namespace bolla {
 
-QString dataLinkFile()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("F:\\Bolla\\Testo.udl");
-#else
-    // Where drive F:, a Windows share, is mounted by convention.
-    return QStringLiteral("/mnt/f/Bolla/Testo.udl");
-#endif
-}
-
-const char kRecordSource[] = "SELECT \r\n"
-                             "titolo,sot_titolo,\r\n"
-                             "num_copert,\r\n"
-                             "dat_uscita,\r\n"
-                             "prz_copert,\r\n"
-                             "prz_netto, \r\n"
-                             "100 - (prz_netto * 100/prz_copert)   as sconto\r\n"
-                             "from numeri where  fornitodl >0\r\n"
-                             "and prz_copert >0 and dat_uscita = date() ";
-
-namespace {
-
-QString fromStd(const std::string &s)
-{
-    return QString::fromStdString(s);
-}
-
-// SQLite's own date() is the UTC date; the shop wants its local day.
-void localDate(sqlite3_context *context, int, sqlite3_value **)
-{
-    const QByteArray today = QDate::currentDate().toString(Qt::ISODate).toLatin1();
-    sqlite3_result_text(context, today.constData(), int(today.size()), SQLITE_TRANSIENT);
-}
-
-bool registerLocalDate(const QSqlDatabase &db)
-{
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData());
-    return connection &&
-           sqlite3_create_function_v2(connection, "date", 0, SQLITE_UTF8, nullptr, localDate,
-                                      nullptr, nullptr, nullptr) == SQLITE_OK;
-}
-
-// The engine's codes for "someone else holds the data": SQLite's busy and
-// locked, PostgreSQL's lock refused and statement cancelled by its time-out.
-bool isLocked(const QSqlError &error)
-{
-    static const QStringList codes = {QStringLiteral("5"), QStringLiteral("6"),
-                                      QStringLiteral("55P03"), QStringLiteral("57014")};
-    return codes.contains(error.nativeErrorCode());
-}
-
-QString providerMessage(ProviderError error, const QString &file, const QString &provider)
-{
-    switch (error) {
-    case ProviderError::UnknownProvider:
-        return QStringLiteral("Il file di collegamento dati \"%1\" indica un provider sconosciuto: "
-                              "\"%2\".")
-            .arg(file, provider);
-    case ProviderError::NoDataSource:
-        return QStringLiteral("Il file di collegamento dati \"%1\" non indica il database "
-                              "(Data Source).")
-            .arg(file);
-    case ProviderError::BadPort:
-        return QStringLiteral("Il file di collegamento dati \"%1\" indica un server non valido "
-                              "(Data Source).")
-            .arg(file);
-    case ProviderError::None:
-        break;
-    }
-    return {};
-}
-
-} // namespace
-
 DataControl::DataControl(QObject *parent)
     : QObject(parent)
-    , m_recordset(new QSqlQueryModel(this))
+    , m_recordset(new RowModel(this))
 {}
 
 DataControl::~DataControl()
 {
-    close();
+    letGo();
 }
 
-bool DataControl::refresh(const QString &connectionString, const QString &recordSource,
+void DataControl::refresh(const QString &dataLinkFile, const QString &recordSource,
                           const Timeouts &timeouts)
 {
-    close();
+    letGo();
     m_failure.clear();
-    if (!open(connectionString, timeouts))
-        return false;
-    m_recordset->setQuery(recordSource, QSqlDatabase::database(m_connectionName, false));
-    // A static cursor: every row is read now, so that no half-read statement
-    // keeps a lock on the database while the window stays open.
-    while (!m_recordset->lastError().isValid() && m_recordset->canFetchMore())
-        m_recordset->fetchMore();
-    const QSqlError error = m_recordset->lastError();
-    if (!error.isValid())
-        return true;
-    if (isLocked(error))
-        return fail(QStringLiteral("Il database indicato dal file di collegamento dati \"%1\" è "
-                                   "occupato da un altro programma; riprovare più tardi (%2).")
-                        .arg(m_dataLinkFile, databaseMessage(error)));
-    return fail(QStringLiteral("La lettura della bolla dal database indicato dal file di "
-                               "collegamento dati \"%1\" non è riuscita: %2")
-                    .arg(m_dataLinkFile, databaseMessage(error)));
+    m_recordset->setRows({});
+    m_reader = Reader::launch(dataLinkFile, recordSource, timeouts, this,
+                              [this](const Rows &rows) { take(rows); });
 }
 
-bool DataControl::open(const QString &connectionString, const Timeouts &timeouts)
+QAbstractItemModel *DataControl::recordset() const
 {
-    std::string path;
-    const ParsedDataLink link = resolveConnectionString(connectionString.toStdString(), path);
-    m_dataLinkFile = fromStd(path);
-    if (link.error == DataLinkError::Missing || link.error == DataLinkError::Unreadable ||
-        link.error == DataLinkError::NoFileName)
-        return fail(QStringLiteral("Impossibile leggere il file di collegamento dati \"%1\": %2.")
-                        .arg(m_dataLinkFile, fromStd(describe(link.error))));
-    if (link.error != DataLinkError::None) {
-        const QString where =
-            link.line > 0 ? QStringLiteral(" (riga %1)").arg(link.line) : QString();
-        return fail(QStringLiteral("Il file di collegamento dati \"%1\" non è valido%2: %3.")
-                        .arg(m_dataLinkFile, where, fromStd(describe(link.error))));
-    }
-
-    const QString folder = QFileInfo(m_dataLinkFile).absolutePath();
-    const MappedConnection mapped = connectionFor(link.init, folder.toStdString(), timeouts);
-    const ConnectionSettings &settings = mapped.settings;
-    m_password = fromStd(settings.password);
-    if (mapped.error != ProviderError::None) {
-        const std::string *provider = link.init.find("Provider");
-        return fail(providerMessage(mapped.error, m_dataLinkFile,
-                                    provider ? fromStd(*provider) : QString()));
-    }
-
-    const QString driver = fromStd(settings.driver);
-    if (!QSqlDatabase::isDriverAvailable(driver))
-        return fail(QStringLiteral("Manca il driver Qt %1, necessario per il database indicato "
-                                   "dal file di collegamento dati \"%2\".")
-                        .arg(driver, m_dataLinkFile));
-
-    static int connections = 0;
-    m_connectionName = QStringLiteral("Adodc1#%1").arg(++connections);
-    QString failure;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(driver, m_connectionName);
-        db.setDatabaseName(fromStd(settings.databaseName));
-        db.setHostName(fromStd(settings.hostName));
-        db.setPort(settings.port);
-        db.setUserName(fromStd(settings.userName));
-        db.setPassword(m_password);
-        db.setConnectOptions(fromStd(settings.options));
-        if (!db.open())
-            failure = QStringLiteral("Impossibile aprire il database indicato dal file di "
-                                     "collegamento dati \"%1\": %2")
-                          .arg(m_dataLinkFile, databaseMessage(db.lastError()));
-        else if (settings.driver == "QSQLITE" && !registerLocalDate(db))
-            failure = QStringLiteral("Impossibile preparare la data del giorno sul database "
-                                     "indicato dal file di collegamento dati \"%1\".")
-                          .arg(m_dataLinkFile);
-    }
-    // Only now, with no handle left on the connection, may it be removed.
-    return failure.isEmpty() || fail(failure);
+    return m_recordset;
 }
 
-bool DataControl::fail(const QString &message)
+int DataControl::column(const QString &name) const
 {
-    m_failure = message;
-    close();
-    return false;
+    return m_recordset->column(name);
 }
 
-QString DataControl::databaseMessage(const QSqlError &error) const
+void DataControl::take(const Rows &rows)
 {
-    QString text = error.databaseText().trimmed();
-    if (text.isEmpty())
-        text = error.driverText().trimmed();
-    // Drivers quote what they were given; the password stays out of sight.
-    if (!m_password.isEmpty())
-        text.replace(m_password, QStringLiteral("****"));
-    return text;
+    m_reader.clear();
+    m_failure = rows.failure;
+    m_recordset->setRows(rows);
+    emit refreshed();
 }
 
-void DataControl::close()
+void DataControl::letGo()
 {
-    // The rows' query holds on to the connection's driver, which goes with the
-    // connection: the model takes a query of no connection first.
-    m_recordset->setQuery(QSqlQuery());
-    if (m_connectionName.isEmpty())
+    if (!m_reader)
         return;
-    QSqlDatabase::database(m_connectionName, false).close();
-    QSqlDatabase::removeDatabase(m_connectionName);
-    m_connectionName.clear();
+    disconnect(m_reader, nullptr, this, nullptr);
+    m_reader->requestInterruption();
+    m_reader.clear();
 }
 
 } // namespace bolla

@@ -1,51 +1,51 @@
 #pragma once
 
-#include "bolla/datalink.h"
+#include "bolla/connectionsettings.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
-class QSqlError;
-class QSqlQueryModel;
+class QAbstractItemModel;
 
 namespace bolla {
 
-// Where the program's data link file lives: a fixed folder on drive F:.
-QString dataLinkFile();
+class Reader;
+class RowModel;
+struct Rows;
 
-// The delivery-note query: the day's supplied issues with their discount.
-extern const char kRecordSource[];
-
-// A data control: opens the database its connection string names, read-only,
-// and holds the rows of its record source. Nothing it does writes. When
-// anything fails, the rows are empty and failure() tells the user, in
-// Italian, what went wrong and which data link file was used; it never shows
+// A data control: reads, off the GUI thread and read-only, the rows of its
+// record source from the database its data link file names. Nothing it does
+// writes. When anything fails, the rows are empty and failure() tells the user,
+// in Italian, what went wrong and which data link file was used; it never shows
 // the link's password.
 class DataControl : public QObject
 {
     Q_OBJECT
 public:
     explicit DataControl(QObject *parent = nullptr);
+    // A read still running is let go: its rows never arrive.
     ~DataControl() override;
 
-    bool refresh(const QString &connectionString, const QString &recordSource,
+    // Starts reading; refreshed() tells when the rows are in, or why not.
+    void refresh(const QString &dataLinkFile, const QString &recordSource,
                  const Timeouts &timeouts = {});
 
-    QSqlQueryModel *recordset() const { return m_recordset; }
+    QAbstractItemModel *recordset() const;
+    // The column of the rows called `name`, or -1.
+    int column(const QString &name) const;
+    bool isReading() const { return !m_reader.isNull(); }
     QString failure() const { return m_failure; }
-    // The Qt SQL connection, while the control is open.
-    QString connectionName() const { return m_connectionName; }
+
+signals:
+    void refreshed();
 
 private:
-    bool open(const QString &connectionString, const Timeouts &timeouts);
-    bool fail(const QString &message);
-    QString databaseMessage(const QSqlError &error) const;
-    void close();
+    void take(const Rows &rows);
+    void letGo();
 
-    QSqlQueryModel *m_recordset;
-    QString m_connectionName;
-    QString m_dataLinkFile;
-    QString m_password;
+    RowModel *m_recordset;
+    QPointer<Reader> m_reader;
     QString m_failure;
 };
 

@@ -1,7 +1,9 @@
 // A data link file is bytes from anywhere: every input parses or is rejected
 // with an error, and what parses maps to a connection or a provider error.
 
-#include "bolla/datalink.h"
+#include "bolla/datalinkfile.h"
+#include "bolla/initstringparser.h"
+#include "bolla/providermapping.h"
 #include "fuzzcheck.h"
 
 #include <cstddef>
@@ -21,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(!bolla::describe(link.error).empty());
     }
 
-    // The init string alone, as a connection string's own keys are read.
+    // The init string alone, as the line after [oledb] is read.
     const bolla::ParsedInitString init = bolla::parseInitString(bytes);
     if (init.error == bolla::DataLinkError::None) {
         for (const auto &[key, value] : init.init.pairs())

@@ -6,7 +6,8 @@ set -eu
 
 packages="g++ make cmake qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
 qt6-translations-l10n fonts-liberation fonts-urw-base35 fonts-dejavu-core \
-libsqlite3-dev libqt6sql6-psql postgresql sqlite3 locales"
+libqt6sql6-psql postgresql sqlite3 locales \
+unixodbc libqt6sql6-odbc odbc-postgresql"
 
 # What the instruments beyond `make test` need, asked for by name:
 # `fuzz` the libFuzzer build, `package` the .deb and its check, `format` the

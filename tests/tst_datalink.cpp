@@ -1,4 +1,7 @@
-#include "bolla/datalink.h"
+#include "bolla/datalinkfile.h"
+#include "bolla/initstringparser.h"
+#include "bolla/passwordmask.h"
+#include "bolla/providermapping.h"
 #include "datalinkfile.h"
 
 #include <QtTest>
@@ -79,61 +82,93 @@ private slots:
             QVERIFY(!describe(parsed.error).empty());
     }
 
-    // The Qt connection as "driver|database|host|port|user|password"; the link lies in /links.
+    // A data link file as Windows writes it, with this initialisation string, to
+    // the Qt connection as "driver|database|host|port|user|password" and the
+    // password no message shows; the file lies in /links.
     void provider_data()
     {
         QTest::addColumn<QString>("init");
         QTest::addColumn<ProviderError>("error");
         QTest::addColumn<QString>("connection");
-        const auto row = [](const char *init, P error, const char *connection = "") {
-            QTest::addRow("%s", init) << QString(init) << error << QString(connection);
+        QTest::addColumn<QString>("secret");
+        const auto row = [](const char *init, P error, const char *connection = "",
+                            const char *secret = "") {
+            QTest::addRow("%s", init) << QString::fromUtf8(init) << error
+                                      << QString::fromUtf8(connection) << QString(secret);
         };
         // clang-format off
         row("provider=sqlite.1;Data Source=bolla.db;Mode=Read;Foo=bar", P::None, "QSQLITE|/links/bolla.db||-1||");
         row("Data Source=/b.db", P::None, "QSQLITE|/b.db||-1||");
-        row("Provider=QPSQL;Data Source=127.0.0.1:5433;Initial Catalog=bolla;User ID=ada;Password=\"s;3\"", P::None, "QPSQL|bolla|127.0.0.1|5433|ada|s;3");
+        row("Provider=QPSQL;Data Source=127.0.0.1:5433;Initial Catalog=bolla;User ID=ada;Password=\"s;3\"", P::None, "QPSQL|bolla|127.0.0.1|5433|ada|s;3", "s;3");
         row("Provider=PostgreSQL;Data Source=[::1]", P::None, "QPSQL||::1|-1||");
-        row("Provider=MSDASQL.1;Data Source=\"a;b}\";User ID=ada", P::None, "QODBC|DSN={a;b}}}||-1|ada|");
-        row("Provider=QODBC;Extended Properties=\"DRIVER={SQLite3};Timeout=1\";Initial Catalog=b;Trusted_Connection=yes;Password=p", P::None, "QODBC|DRIVER={SQLite3};Timeout=1;DATABASE=b;Trusted_Connection=yes||-1||p");
+        // ODBC: credentials in braces in the ODBC string; OLE DB's own settings and
+        // what no ODBC key can be stay out; the string's own UID and PWD come first.
+        row("Provider=MSDASQL.1;Data Source=\"a;b}\";User ID=ada", P::None, "QODBC|DSN={a;b}}};UID=ada||-1||");
+        row("Provider=QODBC;Extended Properties=\"DRIVER={SQLite3};Timeout=1\";Initial Catalog=b;Trusted_Connection=yes;Password=p", P::None,
+            "QODBC|DRIVER={SQLite3};Timeout=1;DATABASE=b;Trusted_Connection=yes;PWD={p}||-1||", "p");
+        row("Provider=MSDASQL;Persist Security Info=True;Mode=Read;Prompt=NoPrompt;Extended Properties=\"DSN=b;PWD={x;}}y}\";Password=z;Jet OLEDB:Engine Type=5;a==b=c", P::None,
+            "QODBC|DSN=b;PWD={x;}}y}||-1||", "x;}y");
+        // Jet and ACE: the Access ODBC driver, read-only, on the file beside the link.
+        row("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=bolla.mdb;Persist Security Info=False", P::None,
+            "QODBC|DRIVER={Microsoft Access Driver (*.mdb, *.accdb)};DBQ=/links/bolla.mdb;ReadOnly=1||-1||");
+        row("Provider=Microsoft.ACE.OLEDB.12.0;User ID=Admin;Data Source=/dati/Città bolla.accdb;Mode=Share Deny None;Jet OLEDB:Database Password=\"se;gr}eta\";Jet OLEDB:Engine Type=6;Jet OLEDB:Database Locking Mode=1;Jet OLEDB:Global Bulk Transactions=1", P::None,
+            "QODBC|DRIVER={Microsoft Access Driver (*.mdb, *.accdb)};DBQ=/dati/Città bolla.accdb;ReadOnly=1;PWD={se;gr}}eta}||-1||", "se;gr}eta");
+        row("Provider=Microsoft.Jet.OLEDB;Data Source=../b.mdb;Jet OLEDB:System database=w.mdw;User ID=ada;Password=pw", P::None,
+            "QODBC|DRIVER={Microsoft Access Driver (*.mdb, *.accdb)};DBQ=/links/../b.mdb;ReadOnly=1;SystemDB=/links/w.mdw;UID=ada;PWD={pw}||-1||", "pw");
         row("Provider=SQLite", P::NoDataSource);
         row("Provider=QODBC", P::NoDataSource);
+        row("Provider=Microsoft.ACE.OLEDB.12.0;Jet OLEDB:Database Password=x", P::NoDataSource);
         row("Provider=QPSQL;Data Source=h:65536", P::BadPort);
-        row("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=b.mdb", P::UnknownProvider);
+        row("Provider=SQLOLEDB.1;Data Source=s", P::UnknownProvider);
         // clang-format on
     }
     void provider()
     {
         QFETCH(QString, init);
-        const ParsedInitString parsed = parseInitString(init.toStdString());
+        const QByteArray file = utf16le(kHeader + init + "\r\n");
+        const ParsedDataLink parsed =
+            parseDataLinkFile(std::string_view(file.constData(), std::size_t(file.size())));
         QCOMPARE(parsed.error, E::None);
         const MappedConnection mapped = connectionFor(parsed.init, "/links");
         QTEST(mapped.error, "error");
         const auto &c = mapped.settings;
-        if (mapped.error == P::None)
-            QTEST(QString::asprintf("%s|%s|%s|%d|%s|%s", c.driver.c_str(), c.databaseName.c_str(),
-                                    c.hostName.c_str(), c.port, c.userName.c_str(),
-                                    c.password.c_str()),
-                  "connection");
+        if (mapped.error != P::None)
+            return;
+        QTEST(QString::fromStdString(c.driver + '|' + c.databaseName + '|' + c.hostName + '|' +
+                                     std::to_string(c.port) + '|' + c.userName + '|' + c.password),
+              "connection");
+        QTEST(QString::fromStdString(mapped.password), "secret");
     }
 
-    // ODBC has no live test: its read-only mode rests on these options alone.
-    void odbcOpensReadOnly()
+    // An engine's text with the password out of sight and nothing else touched.
+    void passwordHidden_data()
     {
-        const ParsedInitString parsed = parseInitString("Provider=QODBC;Data Source=d");
-        QCOMPARE(connectionFor(parsed.init, "/", {4, 1500}).settings.options,
-                 "SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY;SQL_ATTR_LOGIN_TIMEOUT=4;"
-                 "SQL_ATTR_CONNECTION_TIMEOUT=4");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char *text, const char *password, const char *user,
+                            const char *shown) {
+            QTest::addRow("%s", text)
+                << QString(text) << QString(password) << QString(user) << QString(shown);
+        };
+        // clang-format off
+        row("timeout expired", "x", "bolla", "timeout expired");
+        row("bad PWD=x;UID=x_y", "x", "x_y", "bad PWD=****;UID=x_y");
+        row("PWD={Segreta;42 \"x\"} rejected", "Segreta;42 \"x\"", "bolla", "PWD={****} rejected");
+        row("failed for user \"Segreta;99\"", "Segreta;99", "Segreta;99", "failed for user \"Segreta;99\"");
+        row("user \"ada\" password ada", "ada", "ada", "user \"ada\" password ada");
+        row("Segreta, Segreta!", "Segreta", "", "****, ****!");
+        row("SegretaX", "Segreta", "", "SegretaX");
+        row("no password", "", "", "no password");
+        // clang-format on
     }
-
-    // The connection string names the data link file whatever its path, and
-    // must name one.
-    void connectionString()
+    void passwordHidden()
     {
-        for (const char *path : {"/a;b/T.udl", "/a\"b/T.udl "})
-            QCOMPARE(listed(parseInitString(connectionStringFor(path)).init),
-                     "FILE NAME=" + QString(path));
-        std::string fileName;
-        QCOMPARE(resolveConnectionString("Provider=SQLite", fileName).error, E::NoFileName);
+        QFETCH(QString, text);
+        QFETCH(QString, password);
+        QFETCH(QString, user);
+        QTEST(hidePassword(text, password, user), "shown");
     }
 };
 

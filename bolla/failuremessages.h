@@ -1,0 +1,38 @@
+#pragma once
+
+#include "bolla/connectionsettings.h"
+#include "bolla/datalinkfile.h"
+
+#include <QString>
+
+class QSqlError;
+
+namespace bolla {
+
+// What the window says while it reads.
+QString readingMessage();
+
+// Who a database failure is about: the data link file every message names, the
+// database it gives, and the password no message shows.
+struct FailureContext
+{
+    QString dataLinkFile;
+    QString driver;
+    QString database; // SQLite's database file
+    QString userName;
+    QString password;
+};
+
+// The user's messages, in Italian, each naming the data link file. Those about
+// the database say the common cases plainly and give the engine's own text
+// after, in parentheses.
+QString dataLinkFailure(const ParsedDataLink &link, const QString &dataLinkFile);
+QString providerFailure(ProviderError error, const QString &dataLinkFile, const QString &provider);
+QString missingQtDriver(const QString &driver, const QString &dataLinkFile);
+// An Access database with no Access ODBC driver installed: which driver, and
+// how the shop gets it.
+QString missingAccessDriver(const QSqlError &error, const FailureContext &context);
+QString openFailure(const QSqlError &error, const FailureContext &context);
+QString readFailure(const QSqlError &error, const FailureContext &context);
+
+} // namespace bolla

@@ -1,0 +1,113 @@
+#include "bolla/odbcmapping.h"
+
+#include "bolla/keytext.h"
+#include "bolla/odbcstring.h"
+#include "bolla/providermapping.h"
+
+#include <filesystem>
+
+namespace bolla {
+
+namespace {
+
+// OLE DB's own settings, which the ODBC driver never sees: the data link
+// dialog writes them, the provider or the viewer takes care of them.
+bool isOleDbSetting(std::string_view key)
+{
+    return oneOf(key, {"Provider", "Data Source", "Initial Catalog", "User ID", "Password",
+                       "Extended Properties", "Persist Security Info", "Mode", "Prompt",
+                       "Connect Timeout", "General Timeout", "Locale Identifier", "OLE DB Services",
+                       "Window Handle", "Location"}) ||
+           (key.size() > 10 && sameKey(key.substr(0, 10), "Jet OLEDB:"));
+}
+
+// Only a key ODBC can carry: none with '=', braces or ';'.
+bool isOdbcKey(std::string_view key)
+{
+    return key.find_first_of("={};") == std::string_view::npos;
+}
+
+std::string odbcOptions(const Timeouts &timeouts)
+{
+    const std::string seconds = std::to_string(timeouts.connectSeconds);
+    return "SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY;SQL_ATTR_LOGIN_TIMEOUT=" + seconds +
+           ";SQL_ATTR_CONNECTION_TIMEOUT=" + seconds;
+}
+
+// The credentials go into the ODBC string, in braces: the driver reads them
+// there whatever characters they hold.
+void addCredentials(OdbcString &odbc, MappedConnection &result, const std::string &user,
+                    const std::string &password)
+{
+    if (!user.empty() && !odbc.find("UID"))
+        odbc.add("UID", user);
+    if (!password.empty() && !odbc.find("PWD"))
+        odbc.add("PWD", password, true);
+    result.user = odbc.find("UID").value_or(std::string());
+    result.password = odbc.find("PWD").value_or(std::string());
+}
+
+} // namespace
+
+MappedConnection odbcConnection(const InitString &init, const Timeouts &timeouts)
+{
+    MappedConnection result;
+    ConnectionSettings &settings = result.settings;
+    settings.driver = "QODBC";
+    OdbcString odbc(init.value("Extended Properties"));
+    if (const std::string dataSource = init.value("Data Source"); !dataSource.empty())
+        odbc.add("DSN", dataSource);
+    if (const std::string *catalog = init.find("Initial Catalog"))
+        odbc.add("DATABASE", *catalog);
+    for (const auto &[key, v] : init.pairs()) {
+        if (!isOleDbSetting(key) && isOdbcKey(key))
+            odbc.add(key, v);
+    }
+    if (odbc.empty()) {
+        result.error = ProviderError::NoDataSource;
+        return result;
+    }
+    addCredentials(odbc, result, init.value("User ID"), init.value("Password"));
+    settings.databaseName = odbc.text();
+    settings.options = odbcOptions(timeouts);
+    settings.commandMilliseconds = timeouts.commandMilliseconds;
+    return result;
+}
+
+MappedConnection accessConnection(const InitString &init, std::string_view linkFolder,
+                                  const Timeouts &timeouts)
+{
+    MappedConnection result;
+    ConnectionSettings &settings = result.settings;
+    settings.driver = "QODBC";
+    result.odbcDriver = kAccessOdbcDriver;
+    const std::string dataSource = init.value("Data Source");
+    if (trimmed(dataSource).empty()) {
+        result.error = ProviderError::NoDataSource;
+        return result;
+    }
+    const std::filesystem::path folder(linkFolder);
+    OdbcString odbc;
+    odbc.add("DRIVER", kAccessOdbcDriver, true);
+    odbc.add("DBQ", (folder / dataSource).string());
+    // The driver's own read-only switch, besides the access mode.
+    odbc.add("ReadOnly", "1");
+    // A workgroup's users: then User ID and Password are its login; otherwise
+    // Jet logs in as Admin and a password is the database's.
+    const std::string systemDatabase = init.value("Jet OLEDB:System database");
+    std::string user;
+    std::string password = init.value("Jet OLEDB:Database Password");
+    if (!trimmed(systemDatabase).empty()) {
+        odbc.add("SystemDB", (folder / systemDatabase).string());
+        user = init.value("User ID");
+    }
+    if (password.empty())
+        password = init.value("Password");
+    addCredentials(odbc, result, user, password);
+    settings.databaseName = odbc.text();
+    settings.options = odbcOptions(timeouts);
+    settings.commandMilliseconds = timeouts.commandMilliseconds;
+    return result;
+}
+
+} // namespace bolla

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "bolla/connectionsettings.h"
+#include "bolla/initstring.h"
+
+#include <string_view>
+
+namespace bolla {
+
+// A link through an ODBC data source (MSDASQL, QODBC): the DSN from Data
+// Source, Extended Properties as the ODBC connection string, User ID and
+// Password as its UID and PWD, and any key that is no OLE DB setting passed on
+// to the ODBC driver. Read-only through the ODBC access mode.
+MappedConnection odbcConnection(const InitString &init, const Timeouts &timeouts);
+
+// A Jet or ACE link to an Access database, through the Access ODBC driver: the
+// file from Data Source (relative to `linkFolder`), read-only, the database
+// password as PWD. Jet's own settings do not apply.
+MappedConnection accessConnection(const InitString &init, std::string_view linkFolder,
+                                  const Timeouts &timeouts);
+
+} // namespace bolla

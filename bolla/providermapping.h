@@ -1,0 +1,23 @@
+#pragma once
+
+#include "bolla/connectionsettings.h"
+#include "bolla/initstring.h"
+
+#include <string_view>
+
+namespace bolla {
+
+// Maps the provider of a data link file's initialisation string to a Qt SQL
+// driver and opens it read-only wherever the driver can. A relative database
+// file lies beside the data link file, in `linkFolder`. Without a Provider the
+// link is to an SQLite file.
+MappedConnection connectionFor(const InitString &init, std::string_view linkFolder,
+                               const Timeouts &timeouts = {});
+
+// The provider's name without its trailing version (".1", ".4.0").
+std::string_view providerName(std::string_view provider);
+
+// Whether `name` is one of `names`, in any ASCII case.
+bool oneOf(std::string_view name, std::initializer_list<std::string_view> names);
+
+} // namespace bolla

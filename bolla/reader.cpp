@@ -1,0 +1,170 @@
+#include "bolla/reader.h"
+
+#include "bolla/datalinkfile.h"
+#include "bolla/failuremessages.h"
+#include "bolla/odbcdrivers.h"
+#include "bolla/providermapping.h"
+#include "bolla/readonlyconnection.h"
+#include "bolla/recordsource.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <atomic>
+
+namespace bolla {
+
+namespace {
+
+// The readers not yet deleted; touched only by the GUI thread.
+QSet<Reader *> &running()
+{
+    static QSet<Reader *> readers;
+    return readers;
+}
+
+QString fromStd(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+// SQLite's busy and locked, with their extended codes.
+bool isBusy(const QSqlError &error, const QString &driver)
+{
+    const int primary = error.nativeErrorCode().toInt() & 0xFF;
+    return driver == QLatin1String("QSQLITE") && (primary == 5 || primary == 6);
+}
+
+constexpr int kRowsBetweenChecks = 1024;
+
+} // namespace
+
+Reader *Reader::launch(const QString &dataLinkFile, const QString &recordSource,
+                       const Timeouts &timeouts, QObject *receiver,
+                       const std::function<void(const Rows &)> &take)
+{
+    static const bool registered = [] {
+        qRegisterMetaType<bolla::Rows>();
+        qAddPostRoutine(&Reader::waitForAll);
+        return true;
+    }();
+    Q_UNUSED(registered);
+    auto *reader = new Reader(dataLinkFile, recordSource, timeouts);
+    connect(reader, &Reader::done, receiver, take, Qt::QueuedConnection);
+    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+    running().insert(reader);
+    reader->start();
+    return reader;
+}
+
+Reader::Reader(const QString &dataLinkFile, const QString &recordSource, const Timeouts &timeouts)
+    : m_dataLinkFile(dataLinkFile)
+    , m_recordSource(recordSource)
+    , m_timeouts(timeouts)
+{}
+
+Reader::~Reader()
+{
+    running().remove(this);
+}
+
+void Reader::waitForAll()
+{
+    const QSet<Reader *> readers = running();
+    for (Reader *reader : readers)
+        reader->requestInterruption();
+    for (Reader *reader : readers) {
+        reader->wait();
+        delete reader;
+    }
+}
+
+void Reader::run()
+{
+    const Rows rows = read();
+    if (!isInterruptionRequested())
+        emit done(rows);
+}
+
+Rows Reader::read()
+{
+    Rows rows;
+    const ParsedDataLink link = loadDataLinkFile(m_dataLinkFile.toStdString());
+    if (link.error != DataLinkError::None) {
+        rows.failure = dataLinkFailure(link, m_dataLinkFile);
+        return rows;
+    }
+    const QString folder = QFileInfo(m_dataLinkFile).absolutePath();
+    const MappedConnection mapped = connectionFor(link.init, folder.toStdString(), m_timeouts);
+    if (mapped.error != ProviderError::None) {
+        rows.failure =
+            providerFailure(mapped.error, m_dataLinkFile, fromStd(link.init.value("Provider")));
+        return rows;
+    }
+    const ConnectionSettings &settings = mapped.settings;
+    const QString driver = fromStd(settings.driver);
+    if (!QSqlDatabase::isDriverAvailable(driver)) {
+        rows.failure = missingQtDriver(driver, m_dataLinkFile);
+        return rows;
+    }
+    if (isInterruptionRequested())
+        return rows;
+
+    const FailureContext context{m_dataLinkFile, driver, fromStd(settings.databaseName),
+                                 fromStd(mapped.user), fromStd(mapped.password)};
+    static std::atomic<int> connections = 0;
+    const QString name = QStringLiteral("Adodc1#%1").arg(++connections);
+    {
+        QSqlError error;
+        QSqlDatabase db = openReadOnly(settings, name, error);
+        const QString odbcDriver = fromStd(mapped.odbcDriver);
+        if (error.isValid() && !odbcDriver.isEmpty() && !odbcDriverInstalled(odbcDriver))
+            rows.failure = missingAccessDriver(error, context);
+        else if (error.isValid())
+            rows.failure = openFailure(error, context);
+        else if (!isInterruptionRequested())
+            rows = query(db, driver, context);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return rows;
+}
+
+Rows Reader::query(QSqlDatabase &db, const QString &driver, const FailureContext &context)
+{
+    Rows rows;
+    const QString text = recordSourceFor(driver, m_recordSource);
+    const QDeadlineTimer deadline(m_timeouts.commandMilliseconds);
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    while (!q.exec(text)) {
+        if (!isBusy(q.lastError(), driver) || deadline.hasExpired() || isInterruptionRequested()) {
+            rows.failure = readFailure(q.lastError(), context);
+            return rows;
+        }
+    }
+    const QSqlRecord record = q.record();
+    for (int c = 0; c < record.count(); ++c)
+        rows.columns << record.fieldName(c);
+    // Every row now: a half-read statement would keep a lock on the database
+    // for as long as the window stays open.
+    for (qsizetype n = 1; q.next(); ++n) {
+        for (int c = 0; c < record.count(); ++c)
+            rows.cells << q.value(c);
+        if (n % kRowsBetweenChecks == 0 && isInterruptionRequested())
+            return {};
+    }
+    if (q.lastError().isValid()) {
+        const QSqlError error = q.lastError();
+        rows = Rows{};
+        rows.failure = readFailure(error, context);
+    }
+    return rows;
+}
+
+} // namespace bolla
