@@ -30,9 +30,19 @@ constexpr Control caption(const char *name, const char *text, Control::Twips rec
     return {name, Control::Label, text, rect, tab, kCaptionFont, kBackground, align};
 }
 
-constexpr Control bound(const char *name, Control::Twips rect, int tab, Qt::Alignment align)
+// A label bound to a column, named for screen readers by the caption beside it.
+constexpr Control bound(const char *name, Control::Twips rect, int tab, Qt::Alignment align,
+                        const char *caption)
 {
-    return {name, Control::Label, "", rect, tab, kLargeFont, kBackground, align};
+    return {.name = name,
+            .kind = Control::Label,
+            .caption = "",
+            .rect = rect,
+            .tab = tab,
+            .font = kLargeFont,
+            .background = kBackground,
+            .align = align,
+            .labelledBy = caption};
 }
 
 // The data control Adodc1 keeps its bar hidden: the grid alone moves the
@@ -52,12 +62,12 @@ constexpr Control kControls[] = {
     caption("LblPrezzo", "Prezzo Lordo", {8880, 1800, 1215, 375}, 4),
     caption("LblNetto", "Prezzo Netto", {8880, 2400, 1215, 375}, 5),
     caption("LblSconto", "Sconto", {9360, 3120, 855, 255}, 6, Qt::AlignHCenter),
-    bound("Label1", {7560, 480, 3975, 375}, 7, Qt::AlignLeft),
-    bound("Label2", {7560, 1080, 3975, 375}, 8, Qt::AlignLeft),
-    bound("Label3", {7560, 1800, 975, 375}, 9, Qt::AlignLeft),
-    bound("Label4", {10440, 1800, 1095, 375}, 10, Qt::AlignRight),
-    bound("Label5", {10440, 2400, 1095, 375}, 11, Qt::AlignRight),
-    bound("Label6", {10440, 3120, 1095, 375}, 12, Qt::AlignRight),
+    bound("Label1", {7560, 480, 3975, 375}, 7, Qt::AlignLeft, "LblTitolo"),
+    bound("Label2", {7560, 1080, 3975, 375}, 8, Qt::AlignLeft, "LblSottotitolo"),
+    bound("Label3", {7560, 1800, 975, 375}, 9, Qt::AlignLeft, "LblNumero"),
+    bound("Label4", {10440, 1800, 1095, 375}, 10, Qt::AlignRight, "LblPrezzo"),
+    bound("Label5", {10440, 2400, 1095, 375}, 11, Qt::AlignRight, "LblNetto"),
+    bound("Label6", {10440, 3120, 1095, 375}, 12, Qt::AlignRight, "LblSconto"),
     {"DataGrid1",
      Control::Grid,
      "Bolla Consegna",
