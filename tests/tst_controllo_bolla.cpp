@@ -10,8 +10,8 @@
 #include "bolla/providermapping.h"
 #include "bolla/readonlyconnection.h"
 #include "calculators/frmgratuito.h"
-#include "datalinkfile.h"
 #include "formtest.h"
+#include "windowsudl.h"
 
 #include <QtNetwork>
 #include <QtSql>

@@ -2,7 +2,7 @@
 #include "bolla/initstringparser.h"
 #include "bolla/passwordmask.h"
 #include "bolla/providermapping.h"
-#include "datalinkfile.h"
+#include "windowsudl.h"
 
 #include <QtTest>
 
