@@ -24,16 +24,12 @@ inline Form *openWindow(const QString &name)
     Form *w = nullptr;
     if (name == QLatin1String("plicanza"))
         w = forms::defaultInstance<plicanza>();
-    else if (name == QLatin1String("FrmGratuito"))
-        w = forms::defaultInstance<FrmGratuito>();
-    else if (name == QLatin1String("FrmNonGratuito"))
-        w = forms::defaultInstance<FrmNonGratuito>();
-    else if (name == QLatin1String("Quot_Quot"))
-        w = forms::defaultInstance<Quot_Quot>();
-    else if (name == QLatin1String("Quot_Period"))
-        w = forms::defaultInstance<Quot_Period>();
-    else
+    else if (name == QLatin1String("Controllo_bolla"))
         w = viewer() = new Controllo_bolla(QStringLiteral("/nonexistent/Testo.udl"));
+    for (const Kind &k : kKinds) {
+        if (name == QLatin1String(k.window))
+            w = k.open();
+    }
     showAndActivate(w);
     return w;
 }

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
-#include <algorithm>
 
 namespace formtest {
 
@@ -92,11 +91,6 @@ inline void choose(QWidget *form, const char *name)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
 }
 
-inline bool isChecked(QWidget *form, const char *name)
-{
-    return child<QAbstractButton>(form, name)->isChecked();
-}
-
 // Presses Tab (or Backtab) from the focused control, and names each control the
 // focus goes to.
 inline QStringList tabOrder(int presses, Qt::Key key = Qt::Key_Tab)
@@ -136,31 +130,17 @@ inline QStringList clippedCaptions(QWidget *form)
 }
 
 // Presses keys in whatever control has the focus, as a user at the keyboard
-// does: "<Tab>", "<Backtab>" (Shift+Tab), "<Return>", "<Enter>" (keypad),
-// "<Space>", "<Esc>", "<Down>" are keys, any other word is typed a key at a time.
+// does: a word in angle brackets is a key as QKeySequence names it ("<Tab>",
+// "<Shift+Tab>", "<Return>", "<Num+Enter>" on the keypad, "<Esc>"), any other
+// word is typed a key at a time.
 inline void press(const QString &keys)
 {
-    struct Named
-    {
-        const char *name;
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-    };
-    static const Named named[] = {
-        {"<Tab>", Qt::Key_Tab, Qt::NoModifier},
-        {"<Backtab>", Qt::Key_Tab, Qt::ShiftModifier},
-        {"<Return>", Qt::Key_Return, Qt::NoModifier},
-        {"<Enter>", Qt::Key_Enter, Qt::KeypadModifier},
-        {"<Space>", Qt::Key_Space, Qt::NoModifier},
-        {"<Esc>", Qt::Key_Escape, Qt::NoModifier},
-        {"<Down>", Qt::Key_Down, Qt::NoModifier},
-    };
     for (const QString &word : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const auto *key = std::find_if(std::begin(named), std::end(named), [&](const Named &n) {
-            return word == QLatin1String(n.name);
-        });
-        if (key != std::end(named)) {
-            QTest::keyClick(QApplication::focusWidget(), key->key, key->modifiers);
+        if (word.startsWith(QLatin1Char('<')) && word.endsWith(QLatin1Char('>'))) {
+            const QKeyCombination key = QKeySequence(word.mid(1, word.size() - 2))[0];
+            if (key.key() == Qt::Key_unknown)
+                qFatal("no key %s", qPrintable(word));
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
             continue;
         }
         for (QChar c : word)
