@@ -174,12 +174,11 @@ void tst_DisplayFormat::settingsFollowTheLocale_data()
     QTest::addColumn<QString>("general");
     QTest::addColumn<QString>("amount");
 
-    QTest::newRow("Italian") << QLocale(QLocale::Italian, QLocale::Italy) << "0,0555"
-                             << "1.218,2535";
-    QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << "0.0555"
-                             << "1,218.2535";
-    QTest::newRow("German (Switzerland)") << QLocale(QLocale::German, QLocale::Switzerland)
-                                          << "0.0555" << QString::fromUtf8("1’218.2535");
+    // clang-format off
+    QTest::newRow("Italian") << QLocale(QLocale::Italian, QLocale::Italy) << "0,0555" << "1.218,2535";
+    QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << "0.0555" << "1,218.2535";
+    QTest::newRow("German (Switzerland)") << QLocale(QLocale::German, QLocale::Switzerland) << "0.0555" << QString::fromUtf8("1’218.2535");
+    // clang-format on
 }
 
 void tst_DisplayFormat::settingsFollowTheLocale()

@@ -182,26 +182,18 @@ void tst_NumberReading::fieldRule_data()
 
     const FieldKind price = FieldKind::Price;
     const FieldKind count = FieldKind::Count;
-    QTest::newRow("price: empty") << price << ""
-                                  << "" << false;
-    QTest::newRow("price: minus in front stays") << price << "-5"
-                                                 << "-5" << false;
-    QTest::newRow("price: out of range shortened") << price << "1E999"
-                                                   << "1E99" << true;
-    QTest::newRow("price: out of range behind a letter") << price << "1E400x"
-                                                         << "1E40" << true;
-    QTest::newRow("price: hex beyond 32 bits") << price << "&H123456789"
-                                               << "&H12345678" << true;
-    QTest::newRow("price: underflow is in range") << price << "1E-999"
-                                                  << "1E-999" << false;
-    QTest::newRow("count: 2.5 stays") << count << "2.5"
-                                      << "2.5" << false;
-    QTest::newRow("count: below -32768") << count << "-99999"
-                                         << "-9999" << true;
-    QTest::newRow("count: exponent") << count << "1E10"
-                                     << "1E1" << true;
-    QTest::newRow("count: 32767.5") << count << "32767.5"
-                                    << "32767" << true;
+    // clang-format off
+    QTest::newRow("price: empty") << price << "" << "" << false;
+    QTest::newRow("price: minus in front stays") << price << "-5" << "-5" << false;
+    QTest::newRow("price: out of range shortened") << price << "1E999" << "1E99" << true;
+    QTest::newRow("price: out of range behind a letter") << price << "1E400x" << "1E40" << true;
+    QTest::newRow("price: hex beyond 32 bits") << price << "&H123456789" << "&H12345678" << true;
+    QTest::newRow("price: underflow is in range") << price << "1E-999" << "1E-999" << false;
+    QTest::newRow("count: 2.5 stays") << count << "2.5" << "2.5" << false;
+    QTest::newRow("count: below -32768") << count << "-99999" << "-9999" << true;
+    QTest::newRow("count: exponent") << count << "1E10" << "1E1" << true;
+    QTest::newRow("count: 32767.5") << count << "32767.5" << "32767" << true;
+    // clang-format on
 }
 
 void tst_NumberReading::fieldRule()
