@@ -30,6 +30,8 @@ inline Form *openWindow(const QString &name)
         if (name == QLatin1String(k.window))
             w = k.open();
     }
+    if (!w)
+        qFatal("no window %s", qPrintable(name));
     showAndActivate(w);
     return w;
 }
