@@ -21,14 +21,6 @@ template <class T> Form *open()
     return forms::defaultInstance<T>();
 }
 
-template <class T> T *child(Form *form, const char *name)
-{
-    T *found = form->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
 struct Input
 {
     const char *field;
@@ -76,14 +68,14 @@ QStringList labelTexts(Form *form)
 std::vector<double> clickSeconds(Form *form, const Calculator &c, int clicks, bool &changed)
 {
     using Clock = std::chrono::steady_clock;
-    QPushButton *azzera = child<QPushButton>(form, "CmdAnnulla");
-    QPushButton *calcola = child<QPushButton>(form, c.button);
+    QPushButton *azzera = form->control<QPushButton>("CmdAnnulla");
+    QPushButton *calcola = form->control<QPushButton>(c.button);
     std::vector<double> seconds;
     const int unmeasured = clicks / 10;
     for (int i = 0; i < unmeasured + clicks; ++i) {
         azzera->click();
         for (const Input &in : c.inputs)
-            child<QLineEdit>(form, in.field)->setText(QString::fromUtf8(in.text));
+            form->control<QLineEdit>(in.field)->setText(QString::fromUtf8(in.text));
         QCoreApplication::processEvents();
         const QStringList before = labelTexts(form);
 
@@ -117,13 +109,8 @@ void measure(figures::Table &table, int clicks)
             table.fail(std::string(c.name) + ": Calcola showed nothing new");
             continue;
         }
-        const double median = figures::median(seconds);
-        table.add({"Calcola, one click: " + std::string(c.name) + " (median of " +
-                       std::to_string(clicks) + ")",
-                   figures::formatMicroseconds(median) + " (90th percentile " +
-                       figures::formatMicroseconds(figures::percentile(seconds, 0.9)) + ")",
-                   "", "", "< " + figures::formatMicroseconds(kGoalSeconds),
-                   median < kGoalSeconds});
+        table.add(figures::timingRow("Calcola, one click: " + std::string(c.name), seconds,
+                                     kGoalSeconds, figures::formatMicroseconds));
     }
 }
 

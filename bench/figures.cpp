@@ -84,6 +84,18 @@ std::string formatRatio(double r)
     return ratio(r);
 }
 
+Row timingRow(const std::string &measure, const std::vector<double> &seconds, double goalSeconds,
+              std::string (*format)(double))
+{
+    const double m = median(seconds);
+    return {measure + " (median of " + std::to_string(seconds.size()) + ")",
+            format(m) + " (90th percentile " + format(percentile(seconds, 0.9)) + ")",
+            "",
+            "",
+            "< " + format(goalSeconds),
+            m < goalSeconds};
+}
+
 std::string formatMicroseconds(double seconds)
 {
     return format("%.1f µs", seconds * 1e6);

@@ -61,6 +61,11 @@ std::string formatMilliseconds(double seconds);
 std::string formatRatio(double ratio);
 std::string formatMicroseconds(double seconds);
 
+// A row of timings against an absolute goal: their median, with the 90th
+// percentile beside it, each written by `format`.
+Row timingRow(const std::string &measure, const std::vector<double> &seconds, double goalSeconds,
+              std::string (*format)(double));
+
 // nproc, CPU model, memory, system, Qt and the date, as a Markdown list.
 std::string machine();
 

@@ -45,7 +45,7 @@ void measure(figures::Table &table, int pastes)
     forms::show(form);
     QCoreApplication::processEvents();
     for (const Paste &p : kPastes) {
-        auto *field = form->findChild<QLineEdit *>(QLatin1String(p.field));
+        auto *field = form->control<QLineEdit>(p.field);
         QApplication::clipboard()->setText(QString(kLength, QLatin1Char(p.character)));
         std::vector<double> seconds;
         bool kept = true;
@@ -63,12 +63,8 @@ void measure(figures::Table &table, int pastes)
             table.fail(std::string("paste of ") + p.name + ": the field kept another text");
             continue;
         }
-        const double median = figures::median(seconds);
-        table.add(
-            {"Paste of " + std::string(p.name) + " (median of " + std::to_string(pastes) + ")",
-             figures::formatMilliseconds(median) + " (90th percentile " +
-                 figures::formatMilliseconds(figures::percentile(seconds, 0.9)) + ")",
-             "", "", "< " + figures::formatMilliseconds(kGoalSeconds), median < kGoalSeconds});
+        table.add(figures::timingRow("Paste of " + std::string(p.name), seconds, kGoalSeconds,
+                                     figures::formatMilliseconds));
     }
     form->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -34,10 +34,10 @@ std::string odbcOptions(const Timeouts &timeouts)
            ";SQL_ATTR_CONNECTION_TIMEOUT=" + seconds;
 }
 
-// The credentials go into the ODBC string, in braces: the driver reads them
-// there whatever characters they hold.
-void addCredentials(OdbcString &odbc, MappedConnection &result, const std::string &user,
-                    const std::string &password)
+// The connection string is the whole connection. The credentials go into it, in
+// braces: the driver reads them there whatever characters they hold.
+void complete(MappedConnection &result, OdbcString &odbc, const std::string &user,
+              const std::string &password, const Timeouts &timeouts)
 {
     if (!user.empty() && !odbc.find("UID"))
         odbc.add("UID", user);
@@ -45,6 +45,9 @@ void addCredentials(OdbcString &odbc, MappedConnection &result, const std::strin
         odbc.add("PWD", password, true);
     result.user = odbc.find("UID").value_or(std::string());
     result.password = odbc.find("PWD").value_or(std::string());
+    result.settings.databaseName = odbc.text();
+    result.settings.options = odbcOptions(timeouts);
+    result.settings.commandMilliseconds = timeouts.commandMilliseconds;
 }
 
 } // namespace
@@ -52,8 +55,7 @@ void addCredentials(OdbcString &odbc, MappedConnection &result, const std::strin
 MappedConnection odbcConnection(const InitString &init, const Timeouts &timeouts)
 {
     MappedConnection result;
-    ConnectionSettings &settings = result.settings;
-    settings.driver = "QODBC";
+    result.settings.driver = "QODBC";
     OdbcString odbc(init.value("Extended Properties"));
     if (const std::string dataSource = init.value("Data Source"); !dataSource.empty())
         odbc.add("DSN", dataSource);
@@ -67,10 +69,7 @@ MappedConnection odbcConnection(const InitString &init, const Timeouts &timeouts
         result.error = ProviderError::NoDataSource;
         return result;
     }
-    addCredentials(odbc, result, init.value("User ID"), init.value("Password"));
-    settings.databaseName = odbc.text();
-    settings.options = odbcOptions(timeouts);
-    settings.commandMilliseconds = timeouts.commandMilliseconds;
+    complete(result, odbc, init.value("User ID"), init.value("Password"), timeouts);
     return result;
 }
 
@@ -78,8 +77,7 @@ MappedConnection accessConnection(const InitString &init, std::string_view linkF
                                   const Timeouts &timeouts)
 {
     MappedConnection result;
-    ConnectionSettings &settings = result.settings;
-    settings.driver = "QODBC";
+    result.settings.driver = "QODBC";
     result.odbcDriver = kAccessOdbcDriver;
     const std::string dataSource = init.value("Data Source");
     if (trimmed(dataSource).empty()) {
@@ -103,10 +101,7 @@ MappedConnection accessConnection(const InitString &init, std::string_view linkF
     }
     if (password.empty())
         password = init.value("Password");
-    addCredentials(odbc, result, user, password);
-    settings.databaseName = odbc.text();
-    settings.options = odbcOptions(timeouts);
-    settings.commandMilliseconds = timeouts.commandMilliseconds;
+    complete(result, odbc, user, password, timeouts);
     return result;
 }
 

@@ -49,16 +49,21 @@ bool splitHostPort(std::string_view text, std::string &host, int &port)
     return port >= 1 && port <= 65535;
 }
 
+// A connection of `driver` that logs in with the link's own User ID and Password.
+MappedConnection withLogin(const char *driver, const InitString &init)
+{
+    MappedConnection result;
+    result.settings.driver = driver;
+    result.settings.userName = result.user = init.value("User ID");
+    result.settings.password = result.password = init.value("Password");
+    return result;
+}
+
 MappedConnection sqliteConnection(const InitString &init, std::string_view linkFolder,
                                   const Timeouts &timeouts)
 {
-    MappedConnection result;
+    MappedConnection result = withLogin("QSQLITE", init);
     ConnectionSettings &settings = result.settings;
-    settings.driver = "QSQLITE";
-    settings.userName = init.value("User ID");
-    settings.password = init.value("Password");
-    result.user = settings.userName;
-    result.password = settings.password;
     const std::string dataSource = init.value("Data Source");
     if (trimmed(dataSource).empty()) {
         result.error = ProviderError::NoDataSource;
@@ -73,13 +78,8 @@ MappedConnection sqliteConnection(const InitString &init, std::string_view linkF
 
 MappedConnection postgresConnection(const InitString &init, const Timeouts &timeouts)
 {
-    MappedConnection result;
+    MappedConnection result = withLogin("QPSQL", init);
     ConnectionSettings &settings = result.settings;
-    settings.driver = "QPSQL";
-    settings.userName = init.value("User ID");
-    settings.password = init.value("Password");
-    result.user = settings.userName;
-    result.password = settings.password;
     if (!splitHostPort(init.value("Data Source"), settings.hostName, settings.port)) {
         result.error = ProviderError::BadPort;
         return result;
