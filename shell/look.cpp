@@ -3,6 +3,7 @@
 #include "shell/style.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QPointer>
@@ -75,15 +76,20 @@ void installFontSubstitutes()
         {"Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
         {"Arial Black", {"Liberation Sans", "DejaVu Sans"}},
         {"MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "DejaVu Sans"}},
-        {"Brush Script MT", {"Z003", "URW Chancery L", "DejaVu Serif"}},
+        {"Brush Script MT", {"Z003", "Kaushan Script", "URW Chancery L", "DejaVu Serif"}},
     };
-    const QStringList installed = QFontDatabase::families();
-    for (const Substitute &s : substitutes) {
-        const QString family = QString::fromLatin1(s.family);
-        if (installed.contains(family))
-            continue;
-        QFont::insertSubstitutions(family, s.standIns);
-    }
+    // Qt turns to a family's stand-ins only where the family itself is missing, so
+    // they are set without asking for the list of installed families: that list
+    // loads every font of the system, a noticeable part of the first frame.
+    for (const Substitute &s : substitutes)
+        QFont::insertSubstitutions(QString::fromLatin1(s.family), s.standIns);
+
+    // Faces shipped beside the program (the Windows installer's script face, for
+    // PCs without Office's Brush Script MT).
+    const QDir shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString &file :
+         shipped.entryList({QStringLiteral("*.otf"), QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(shipped.filePath(file));
 }
 
 // Every text of the program is Italian, so the texts Qt supplies (the entry

@@ -58,8 +58,9 @@ struct Font
 inline constexpr Font kDefaultFont{"MS Sans Serif", 8.25};
 inline constexpr Font kHeadingFont{"Brush Script MT", 26.25, true, true};
 
-// Registers stand-ins for the named fonts that this system lacks. Call once,
-// after the application object exists.
+// Registers stand-ins for the named fonts, used where the system lacks them, and
+// loads the faces shipped beside the program. Call once, after the application
+// object exists.
 void installFontSubstitutes();
 
 // Loads Qt's own texts in Italian. Call once, after the application object
