@@ -1,3 +1,9 @@
+# Windows has an installer of its own, made with makensis.
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/windows/windows.cmake)
+    return()
+endif()
+
 # What `cmake --install` puts in place, and the .deb CPack makes of it: the program,
 # its menu entry and its icon. The icons are image1.gif on a square canvas, made by
 # packaging/make_icons.sh.

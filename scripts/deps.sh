@@ -11,12 +11,15 @@ unixodbc libqt6sql6-odbc odbc-postgresql"
 
 # What the instruments beyond `make test` need, asked for by name:
 # `fuzz` the libFuzzer build, `package` the .deb and its check, `format` the
-# layout check.
+# layout check, `windows` the Windows build (scripts/qt-windows.sh), its tests
+# under Wine and its installer.
 for extra in "$@"; do
     case $extra in
     fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     package) packages="$packages dpkg-dev file desktop-file-utils" ;;
     format) packages="$packages clang-format" ;;
+    windows) packages="$packages g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
+wine wine64 nsis tcl ninja-build dpkg-dev fonts-kaushanscript xvfb xauth" ;;
     *) echo "deps.sh: no extra called $extra" >&2; exit 2 ;;
     esac
 done

@@ -1,0 +1,23 @@
+# Writes the uninstaller's list of what the installer put in place (STAGE), so that
+# it removes exactly those files and folders: cmake -DSTAGE=... -DOUT=... -P this.
+file(GLOB_RECURSE files RELATIVE ${STAGE} ${STAGE}/*)
+file(GLOB_RECURSE entries LIST_DIRECTORIES true RELATIVE ${STAGE} ${STAGE}/*)
+set(lines "")
+foreach(f IN LISTS files)
+    string(REPLACE "/" "\\" f "${f}")
+    string(APPEND lines "Delete \"$INSTDIR\\${f}\"\n")
+endforeach()
+set(folders "")
+foreach(e IN LISTS entries)
+    if(IS_DIRECTORY ${STAGE}/${e})
+        list(APPEND folders ${e})
+    endif()
+endforeach()
+# Deepest first, so that each folder is empty when its turn comes.
+list(SORT folders)
+list(REVERSE folders)
+foreach(d IN LISTS folders)
+    string(REPLACE "/" "\\" d "${d}")
+    string(APPEND lines "RMDir \"$INSTDIR\\${d}\"\n")
+endforeach()
+file(WRITE ${OUT} "${lines}")

@@ -1,0 +1,81 @@
+#!/bin/sh
+# The Windows installer as a shop gets it, under Wine in an empty prefix: a silent
+# install puts the program, the Qt DLLs and plugins it needs, both Start-menu
+# entries and the installed-programs entry in place; the installed program paints
+# its start window and, with --bolla, the viewer over a database in a folder named
+# with an accent; the silent uninstall leaves nothing behind.
+# Usage: scripts/check-installer.sh BUILD
+set -eu
+build=$(cd "$1" && pwd)
+top=$(cd "$(dirname "$0")/.." && pwd)
+setup=$build/plicanza-setup.exe
+[ -f "$setup" ] || { echo "installer: $setup is missing" >&2; exit 1; }
+echo "installer: $setup, $(du -k "$setup" | cut -f1) KiB"
+
+wine=/usr/lib/wine/wine64
+[ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
+scratch=$(mktemp -d)
+export WINEPREFIX="$scratch/wine" WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+stop() { "$(dirname "$wine")/wineserver" -k 2>/dev/null || true; }
+trap 'stop; rm -rf "$scratch"' EXIT
+fail() { echo "installer: $*" >&2; exit 1; }
+"$wine" wineboot --init >/dev/null 2>&1
+
+"$wine" "$setup" /S
+"$(dirname "$wine")/wineserver" -w
+dir="$WINEPREFIX/drive_c/Program Files/Plicanza"
+menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Plicanza"
+for f in plicanza.exe qt.conf Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Sql.dll \
+    libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll \
+    plugins/platforms/qwindows.dll plugins/sqldrivers/qsqlite.dll \
+    plugins/sqldrivers/qsqlodbc.dll plugins/imageformats/qgif.dll \
+    translations/qtbase_it.qm fonts/KaushanScript-Regular.otf disinstalla.exe; do
+    [ -f "$dir/$f" ] || fail "$f is not installed"
+done
+for f in "Plicanza.lnk" "Controllo bolla.lnk"; do
+    [ -f "$menu/$f" ] || fail "the Start-menu entry $f is missing"
+done
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Plicanza'
+"$wine" reg query "$key" /v DisplayName 2>/dev/null | grep -q Plicanza ||
+    fail "no entry in the installed programs"
+echo "installer: installed $(du -sk "$dir" | cut -f1) KiB in $(find "$dir" -type f | wc -l) files"
+
+# The installed program, on its own Windows platform plugin in a virtual X
+# display, until its window's first frame.
+cat >"$scratch/env.reg" <<'EOF'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Environment]
+"QT_FORCE_STDERR_LOGGING"="1"
+"QT_LOGGING_RULES"="qt.widgets.painting.info=true"
+EOF
+"$wine" regedit /S 'Z:'"$(printf '%s' "$scratch/env.reg" | tr / '\\')"
+paints() { # WINDOW ARGUMENTS...: the installed program paints WINDOW within 60 s
+    window=$1
+    shift
+    log="$scratch/paint.log"
+    xvfb-run -a "$wine" "C:\\Program Files\\Plicanza\\plicanza.exe" "$@" >"$log" 2>&1 &
+    pid=$!
+    i=0
+    while ! grep -q "Flushing.* of $window(" "$log"; do
+        i=$((i + 1))
+        kill -0 "$pid" 2>/dev/null || { cat "$log" >&2; fail "the program ended before painting $window"; }
+        [ "$i" -lt 600 ] || { cat "$log" >&2; fail "$window never painted"; }
+        sleep 0.1
+    done
+    kill "$pid" 2>/dev/null || true
+    stop
+    echo "installer: the installed program painted $window"
+}
+paints plicanza
+demo="$scratch/Città"
+sh "$top/scripts/demo_bolla.sh" "$demo" >/dev/null
+paints Controllo_bolla --bolla "Z:$(printf '%s' "$demo/Testo.udl" | tr / '\\')"
+
+"$wine" "C:\\Program Files\\Plicanza\\disinstalla.exe" /S
+"$(dirname "$wine")/wineserver" -w
+[ ! -e "$dir" ] || fail "the uninstaller left $(find "$dir" | head -n 5)"
+[ ! -e "$menu" ] || fail "the uninstaller left the Start-menu folder"
+! "$wine" reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left the installed-programs entry"
+echo "installer: ok"
