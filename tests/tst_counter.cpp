@@ -146,20 +146,29 @@ void tst_Counter::enterPressesOnlyTheFocusedButton()
 
 void tst_Counter::theCountFieldAddsTheNextDigit_data()
 {
-    QTest::addColumn<QString>("back");   // from "Calcola" back into the count field
-    QTest::addColumn<QString>("count");  // the field after "1", back, "2"
+    QTest::addColumn<QString>("back");   // from "Calcola" back into the count field, or "" to stay
+    QTest::addColumn<QString>("keys");   // then
+    QTest::addColumn<QString>("count");  // the field after "1", back and the keys
     QTest::addColumn<QString>("figure"); // the compensation at equal prices
     // clang-format off
-    QTest::newRow("Shift+Tab") << "<Shift+Tab>" << "12" << "0,222";
-    QTest::newRow("Tab round the window") << "<Tab> <Tab> <Tab> <Tab> <Tab>" << "12" << "0,222";
-    QTest::newRow("click after the digit") << "right" << "12" << "0,222";
-    QTest::newRow("click before the digit") << "left" << "21" << "0,3885";
+    QTest::newRow("Shift+Tab") << "<Shift+Tab>" << "2 <Return>" << "12" << "0,222";
+    QTest::newRow("Tab round the window") << "<Tab> <Tab> <Tab> <Tab> <Tab>" << "2 <Return>" << "12" << "0,222";
+    QTest::newRow("click after the digit") << "right" << "2 <Return>" << "12" << "0,222";
+    QTest::newRow("click before the digit") << "left" << "2 <Return>" << "21" << "0,3885";
+    // Typed straight on "Calcola", where the focus went after the first digit.
+    QTest::newRow("two digits straight") << "" << "2 <Return>" << "12" << "0,222";
+    QTest::newRow("three digits straight, keypad") << "" << "<Num+2> <Num+3> <Num+Enter>" << "123" << "2,2755";
+    QTest::newRow("Backspace straight") << "" << "2 <Backspace> 5 <Return>" << "15" << "0,2775";
+    QTest::newRow("straight beyond 32767") << "" << "2 7 6 8 9 <Return>" << "12768" << "236,208";
+    QTest::newRow("a digit once the focus moved on") << "" << "<Tab> <Shift+Tab> 2 <Return>" << "1" << "0,0185";
+    QTest::newRow("a digit after another key") << "" << ". 2 <Return>" << "1" << "0,0185";
     // clang-format on
 }
 
 void tst_Counter::theCountFieldAddsTheNextDigit()
 {
     QFETCH(QString, back);
+    QFETCH(QString, keys);
     QFETCH(QString, count);
     QFETCH(QString, figure);
     Form *w = openWindow("FrmGratuito");
@@ -167,16 +176,18 @@ void tst_Counter::theCountFieldAddsTheNextDigit()
 
     press("<Tab> <Tab> 1");
     QCOMPARE(QApplication::focusWidget()->objectName(), "CmdCalcola");
-    if (back.startsWith('<')) {
-        press(back);
-    } else {
-        field->repaint(); // the field as the user sees it before the click
-        const int x = back == "left" ? 3 : field->width() - 3;
-        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(x, field->height() / 2));
+    if (!back.isEmpty()) {
+        if (back.startsWith('<')) {
+            press(back);
+        } else {
+            field->repaint(); // the field as the user sees it before the click
+            const int x = back == "left" ? 3 : field->width() - 3;
+            QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(x, field->height() / 2));
+        }
+        QCOMPARE(QApplication::focusWidget(), field);
+        QVERIFY(!field->hasSelectedText());
     }
-    QCOMPARE(QApplication::focusWidget(), field);
-    QVERIFY(!field->hasSelectedText());
-    press("2 <Return>");
+    press(keys);
     QCOMPARE(field->text(), count);
     QCOMPARE(text(w, "lblCompenso"), figure);
 }
