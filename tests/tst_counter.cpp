@@ -91,6 +91,8 @@ private slots:
 
     void enterPressesOnlyTheFocusedButton_data();
     void enterPressesOnlyTheFocusedButton();
+    void arrowsGoRoundARadioGroup_data();
+    void arrowsGoRoundARadioGroup();
     void theCountFieldAddsTheNextDigit_data();
     void theCountFieldAddsTheNextDigit();
     void aFigureIsNeverShownCut_data();
@@ -142,6 +144,42 @@ void tst_Counter::enterPressesOnlyTheFocusedButton()
         QVERIFY(presses || w->isVisible());
     }
     QCOMPARE(pressed, expected);
+}
+
+void tst_Counter::arrowsGoRoundARadioGroup_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("went"); // focused and selected after each key
+    // clang-format off
+    QTest::newRow("plicanza, Option5 last in tab order") << "plicanza" << "Option4" << "<Down> <Down> <Right> <Up> <Left> <Up>"
+        << QStringList{"Option5", "Option1", "Option2", "Option1", "Option5", "Option4"};
+    QTest::newRow("three rates") << "FrmNonGratuito" << "Option1_0" << "<Right> <Down> <Down> <Left> <Up>"
+        << QStringList{"Option1_1", "Option1_2", "Option1_0", "Option1_2", "Option1_1"};
+    QTest::newRow("two bearers") << "Quot_Period" << "Option1_0" << "<Left> <Down> <Up>"
+        << QStringList{"Option1_1", "Option1_0", "Option1_1"};
+    // clang-format on
+}
+
+// As on Windows: Down and Right go to the next button of the group in tab order,
+// Up and Left to the previous one, round from the last to the first; the button
+// the focus goes to is selected.
+void tst_Counter::arrowsGoRoundARadioGroup()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, from);
+    QFETCH(QString, keys);
+    QFETCH(QStringList, went);
+    Form *w = openWindow(window);
+    child(w, from.toLatin1())->setFocus(Qt::OtherFocusReason);
+    QStringList focused;
+    for (const QString &key : keys.split(' ')) {
+        press(key);
+        focused << QApplication::focusWidget()->objectName();
+        QCOMPARE(selected(w), QStringList{focused.last()});
+    }
+    QCOMPARE(focused, went);
 }
 
 void tst_Counter::theCountFieldAddsTheNextDigit_data()
