@@ -251,7 +251,8 @@ void tst_Counter::aFigureIsNeverShownCut_data()
 }
 
 // The label keeps the whole figure; on screen it is whole, in a font that may
-// be smaller, or it shows no digit at all, and the tooltip says it.
+// be smaller, or it shows no digit at all, and the tooltip says it for as long
+// as it is so.
 void tst_Counter::aFigureIsNeverShownCut()
 {
     QFETCH(QString, window);
@@ -293,6 +294,14 @@ void tst_Counter::aFigureIsNeverShownCut()
                  qPrintable(drawn));
         QVERIFY(drawn != text);
         QCOMPARE(shown->toolTip(), text);
+    }
+    // A text that fits, or none (as "Azzera" leaves it), takes that tooltip away.
+    for (const QString &next : {QString(), QStringLiteral("1")}) {
+        shown->setText(text);
+        drawnText(shown);
+        shown->setText(next);
+        drawnText(shown);
+        QCOMPARE(shown->toolTip(), QString());
     }
 }
 
