@@ -1,5 +1,7 @@
 #include "bolla/cellvalues.h"
 
+#include "shell/u16string.h"
+
 namespace bolla {
 
 std::optional<double> number(const QVariant &value)
@@ -32,7 +34,7 @@ QString shown(const QVariant &value, const std::optional<edicola::NumberPattern>
     const std::optional<double> n = pattern ? number(value) : std::nullopt;
     if (!n)
         return value.toString();
-    return QString::fromStdU16String(edicola::patterned(*n, *pattern, settings));
+    return toQString(edicola::patterned(*n, *pattern, settings));
 }
 
 QVariant delivered(const QVariant &value, const edicola::NumberSettings &settings)
@@ -46,7 +48,7 @@ QVariant delivered(const QVariant &value, const edicola::NumberSettings &setting
         return QString::number(value.toULongLong());
     case QMetaType::Double:
     case QMetaType::Float:
-        return QString::fromStdU16String(edicola::generalNumber(value.toDouble(), settings));
+        return toQString(edicola::generalNumber(value.toDouble(), settings));
     default:
         return value;
     }

@@ -56,8 +56,9 @@ constexpr Control entryField(const char *name, Twips rect, int tab, const char *
             .labelledBy = prompt};
 }
 
-// The count field: typed a digit at a time, the focus going to "Calcola" after
-// each one and coming back by keyboard to add the next.
+// The count field: the focus goes to "Calcola" after each change, and comes
+// back by keyboard to add the next digit; a digit typed straight on "Calcola"
+// adds to the count too.
 constexpr Control countField(const char *name, Twips rect, int tab, const char *prompt)
 {
     Control field = entryField(name, rect, tab, prompt);

@@ -2,6 +2,7 @@
 
 #include "core/fieldrule.h"
 #include "core/numberreading.h"
+#include "shell/u16string.h"
 
 #include <QLineEdit>
 
@@ -14,7 +15,7 @@ std::u16string react(QLineEdit *field, edicola::FieldKind kind)
     const edicola::FieldOutcome outcome =
         edicola::applyFieldRule(field->text().toStdU16String(), kind);
     if (outcome.removed) {
-        field->setText(QString::fromStdU16String(outcome.text));
+        field->setText(toQString(outcome.text));
         field->setCursorPosition(int(field->text().size()));
     }
     return field->text().toStdU16String();

@@ -4,6 +4,7 @@
 #include "calculators/calculatorlayout.h"
 #include "calculators/entryfield.h"
 #include "core/bundle.h"
+#include "shell/countbox.h"
 #include "shell/regional.h"
 
 #include <QLabel>
@@ -40,7 +41,7 @@ FrmGratuito::FrmGratuito()
     : Form(kWindow, kControls)
     , TxtPrzQ(control<QLineEdit>("TxtPrzQ"))
     , TxtPrzOd(control<QLineEdit>("TxtPrzOd"))
-    , TxtNumIns(control<QLineEdit>("TxtNumIns"))
+    , TxtNumIns(control<CountBox>("TxtNumIns"))
     , lblCompenso(control<QLabel>("lblCompenso"))
     , lblNetto(control<QLabel>("lblNetto"))
     , CmdCalcola(control<QPushButton>("CmdCalcola"))
@@ -62,7 +63,7 @@ void FrmGratuito::TxtPrzOd_Change()
 void FrmGratuito::TxtNumIns_Change()
 {
     v.NumIns = countFieldChanged(TxtNumIns);
-    CmdCalcola->setFocus();
+    TxtNumIns->passFocusTo(CmdCalcola);
 }
 
 void FrmGratuito::CmdCalcola_Click()

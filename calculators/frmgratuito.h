@@ -2,6 +2,7 @@
 
 #include "shell/form.h"
 
+class CountBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -34,7 +35,7 @@ private:
     Variables v;
     QLineEdit *TxtPrzQ;
     QLineEdit *TxtPrzOd;
-    QLineEdit *TxtNumIns;
+    CountBox *TxtNumIns;
     QLabel *lblCompenso;
     QLabel *lblNetto;
     QPushButton *CmdCalcola;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QFocusEvent>
 #include <QLineEdit>
+#include <QPointer>
 
 // An entry field typed into one character at a time, the focus going elsewhere
 // after each one: when the keyboard brings the focus back, the caret goes to the
@@ -9,16 +9,22 @@
 // what is there. A click leaves the caret where it lands.
 class CountBox : public QLineEdit
 {
+    Q_OBJECT
 public:
     using QLineEdit::QLineEdit;
 
+    // Sends the focus to `next`, as the field does after each change. A digit
+    // typed there straight after goes on the end of this field's text, and
+    // Backspace takes the last one back, until the focus moves on or another key
+    // is pressed: a count typed quickly is not cut to its first digit.
+    void passFocusTo(QWidget *next);
+
 protected:
-    void focusInEvent(QFocusEvent *event) override
-    {
-        QLineEdit::focusInEvent(event);
-        const Qt::FocusReason reason = event->reason();
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-            reason == Qt::ShortcutFocusReason)
-            end(false);
-    }
+    void focusInEvent(QFocusEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void stopPassing();
+
+    QPointer<QWidget> m_next;
 };

@@ -28,6 +28,8 @@ void closeAll()
 
 void show(QWidget *form)
 {
+    // A minimised window comes back as it was before, maximised or not.
+    form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
     form->show();
     form->raise();
     form->activateWindow();

@@ -17,7 +17,8 @@ QList<Form *> loaded();
 // Closes every loaded window, hidden ones included.
 void closeAll();
 
-// Shows a window modeless with no owner and brings it to the front.
+// Shows a window modeless with no owner and brings it to the front, restored if
+// it was minimised.
 void show(QWidget *form);
 
 namespace detail {

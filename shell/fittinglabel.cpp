@@ -128,26 +128,24 @@ const FittingLabel::Fit &FittingLabel::fit()
 
 void FittingLabel::paintEvent(QPaintEvent *event)
 {
-    if (text().isEmpty()) {
-        QLabel::paintEvent(event);
-        return;
-    }
-    const Fit &fit = this->fit();
-    if (fit.shown != Shown::Whole) {
-        if (toolTip() != fit.text)
-            setToolTip(fit.text);
+    const Fit *fit = text().isEmpty() ? nullptr : &this->fit();
+    const bool whole = !fit || fit->shown == Shown::Whole;
+    // The tooltip this label gave itself goes with the text that needed it.
+    if (!whole) {
+        if (toolTip() != fit->text)
+            setToolTip(fit->text);
         m_ownToolTip = true;
     } else if (m_ownToolTip) {
         setToolTip({});
         m_ownToolTip = false;
     }
-    if (fit.shown == Shown::Whole) {
+    if (whole) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
     drawFrame(&painter);
-    painter.setFont(fit.drawnFont);
-    style()->drawItemText(&painter, fit.room, fit.drawnFlags, palette(), isEnabled(), fit.drawn,
+    painter.setFont(fit->drawnFont);
+    style()->drawItemText(&painter, fit->room, fit->drawnFlags, palette(), isEnabled(), fit->drawn,
                           foregroundRole());
 }

@@ -42,6 +42,8 @@ void addCaptionLine(QTableView *grid, const QString &caption)
     line->setFrameShape(QFrame::Box);
     line->setBackgroundRole(QPalette::Button);
     line->setAutoFillBackground(true);
+    // It names the grid, to a screen reader as on screen.
+    line->setBuddy(grid);
     // One line of text to a row, as the caption line.
     const int height = line->sizeHint().height() + 2;
     grid->verticalHeader()->setDefaultSectionSize(height);

@@ -1,5 +1,7 @@
 #include "shell/regional.h"
 
+#include "shell/u16string.h"
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -29,10 +31,10 @@ edicola::NumberSettings numberSettings(const QLocale &locale)
 
 QString showGeneral(double value)
 {
-    return QString::fromStdU16String(edicola::generalNumber(value, numberSettings()));
+    return toQString(edicola::generalNumber(value, numberSettings()));
 }
 
 QString showAmount(double value)
 {
-    return QString::fromStdU16String(edicola::amount(value, numberSettings()));
+    return toQString(edicola::amount(value, numberSettings()));
 }

@@ -19,3 +19,19 @@ QRect captionRect(const QAbstractButton *button)
                     button->fontMetrics().horizontalAdvance(QLatin1Char('0')) / 2);
     return caption;
 }
+
+QList<QAbstractButton *> groupMates(const QAbstractButton *button)
+{
+    QList<QAbstractButton *> mates;
+    const QWidget *parent = button->parentWidget();
+    if (!qobject_cast<const QRadioButton *>(button) || !button->autoExclusive() || !parent)
+        return mates;
+    // The focus chain is the tab order, and it goes round.
+    for (QWidget *w = button->nextInFocusChain(); w != button; w = w->nextInFocusChain()) {
+        auto *mate = qobject_cast<QRadioButton *>(w);
+        if (mate && mate->parentWidget() == parent && mate->autoExclusive() && mate->isEnabled() &&
+            mate->isVisibleTo(parent))
+            mates.append(mate);
+    }
+    return mates;
+}

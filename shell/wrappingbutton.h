@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -14,13 +15,20 @@
 QRect indicatorRect(const QAbstractButton *button);
 QRect captionRect(const QAbstractButton *button);
 
+// The other radio buttons of the button's group, its exclusive siblings that are
+// enabled and shown, in the tab order that follows it and round from the last to
+// the first.
+QList<QAbstractButton *> groupMates(const QAbstractButton *button);
+
 // The caption flags: word-wrapped, centred vertically beside the indicator.
 inline constexpr int kCaptionFlags =
     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
 
 // A radio button or check box with Windows' metrics and behaviour. A caption
 // longer than one line word-wraps within the control, and the whole control takes
-// the click. Tab and Backtab into a group of radio buttons stop on its selected one.
+// the click. Tab and Backtab into a group of radio buttons stop on its selected
+// one; in the group, the arrow keys go to the next (Down, Right) or previous (Up,
+// Left) button in tab order, round from the last to the first, and select it.
 template <class Button> class WrappingButton : public Button
 {
     static_assert(std::is_same_v<Button, QRadioButton> || std::is_same_v<Button, QCheckBox>);
@@ -67,7 +75,7 @@ protected:
     void focusInEvent(QFocusEvent *event) override
     {
         if constexpr (kRadio) {
-            if (QRadioButton *selected = selectedMate(event->reason())) {
+            if (QAbstractButton *selected = selectedMate(event->reason())) {
                 selected->setFocus(event->reason());
                 return;
             }
@@ -75,18 +83,35 @@ protected:
         Button::focusInEvent(event);
     }
 
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if constexpr (kRadio) {
+            const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+            const int key = event->key();
+            const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
+            if (plain && (forward || key == Qt::Key_Up || key == Qt::Key_Left)) {
+                const QList<QAbstractButton *> mates = groupMates(this);
+                if (!mates.isEmpty()) {
+                    QAbstractButton *next = forward ? mates.first() : mates.last();
+                    if (!next->isChecked())
+                        next->click();
+                    next->setFocus(Qt::OtherFocusReason);
+                }
+                return;
+            }
+        }
+        Button::keyPressEvent(event);
+    }
+
 private:
     // The selected radio button of this one's group, when the keyboard's tab
     // order lands on an unselected one.
-    QRadioButton *selectedMate(Qt::FocusReason reason) const
+    QAbstractButton *selectedMate(Qt::FocusReason reason) const
     {
-        if ((reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) ||
-            this->isChecked() || !this->autoExclusive() || !this->parentWidget())
+        if ((reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) || this->isChecked())
             return nullptr;
-        const auto mates =
-            this->parentWidget()->template findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
-        for (QRadioButton *mate : mates) {
-            if (mate->isChecked() && mate->autoExclusive() && mate->isEnabled())
+        for (QAbstractButton *mate : groupMates(this)) {
+            if (mate->isChecked())
                 return mate;
         }
         return nullptr;

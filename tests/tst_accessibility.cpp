@@ -52,7 +52,8 @@ void tst_Accessibility::everyControlSaysWhatItIs()
         told << telling;
     }
     // A name given in a label's words: those of the label beside it, or over
-    // it, in the same frame.
+    // it, in the same frame, which has it as its buddy and is the label a screen
+    // reader goes to from it (Qt's grid tells no relations: there, the buddy).
     for (QWidget *control : w->findChildren<QWidget *>()) {
         const QString name = control->accessibleName();
         const QList<QLabel *> labels = w->findChildren<QLabel *>();
@@ -65,7 +66,15 @@ void tst_Accessibility::everyControlSaysWhatItIs()
             const bool column = l.left() < c.right() && c.left() < l.right();
             return worded(label) && label->parent() == control->parent() && (row || column);
         };
-        QVERIFY2(std::any_of(labels.begin(), labels.end(), beside),
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
+        QObjectList related;
+        for (const auto &relation : face->relations(QAccessible::Label))
+            related << relation.first->object();
+        const auto names = [&](QLabel *label) {
+            return beside(label) && label->buddy() == control &&
+                   (related.contains(label) || face->tableInterface());
+        };
+        QVERIFY2(std::any_of(labels.begin(), labels.end(), names),
                  qPrintable(control->objectName()));
     }
 }
@@ -82,6 +91,7 @@ void tst_Accessibility::aResultIsReadWithItsPrompt()
     QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(netto)->textInterface();
     QVERIFY(text);
     QCOMPARE(text->text(0, text->characterCount()), "0,9562");
+    QCOMPARE(text->text(2, 4), "95");
 
     w = openWindow("Quot_Period");
     QVERIFY(said(child(w, "cmdcalcola2"), QAccessible::Description)

@@ -1,5 +1,6 @@
 #include "core/bundle.h"
 #include "core/displayformat.h"
+#include "shell/u16string.h"
 
 #include <QtTest>
 
@@ -115,12 +116,12 @@ const Example kExamples[] = {
 
 QString general(double v)
 {
-    return QString::fromStdU16String(edicola::generalNumber(v, edicola::NumberSettings{}));
+    return toQString(edicola::generalNumber(v, edicola::NumberSettings{}));
 }
 
 QString amount(double v)
 {
-    return QString::fromStdU16String(edicola::amount(v, edicola::NumberSettings{}));
+    return toQString(edicola::amount(v, edicola::NumberSettings{}));
 }
 
 QStringList shown(const Example &e)

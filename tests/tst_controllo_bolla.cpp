@@ -587,7 +587,8 @@ private slots:
     }
 
     // The start window's operation: the fixed data link file, one instance,
-    // modeless and ownerless, made afresh after its close box.
+    // modeless and ownerless, restored from minimised, made afresh after its
+    // close box.
     void startWindowShowsTheViewer()
     {
         plicanza *start = forms::defaultInstance<plicanza>();
@@ -601,8 +602,10 @@ private slots:
         QVERIFY(readEnded(viewer));
         if (!QFile::exists(bolla::dataLinkFile()))
             QVERIFY(text(viewer, "lblMessaggio").contains(u'"' + bolla::dataLinkFile() + u'"'));
+        viewer->showMinimized();
         start->MostraControlloBolla();
         QCOMPARE(loadedWindow<Controllo_bolla>(), viewer.data());
+        QVERIFY(!viewer->isMinimized());
 
         viewer->close();
         QVERIFY(!loadedWindow<Controllo_bolla>());

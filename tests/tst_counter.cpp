@@ -91,6 +91,8 @@ private slots:
 
     void enterPressesOnlyTheFocusedButton_data();
     void enterPressesOnlyTheFocusedButton();
+    void arrowsGoRoundARadioGroup_data();
+    void arrowsGoRoundARadioGroup();
     void theCountFieldAddsTheNextDigit_data();
     void theCountFieldAddsTheNextDigit();
     void aFigureIsNeverShownCut_data();
@@ -144,22 +146,67 @@ void tst_Counter::enterPressesOnlyTheFocusedButton()
     QCOMPARE(pressed, expected);
 }
 
+void tst_Counter::arrowsGoRoundARadioGroup_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("went"); // focused and selected after each key
+    // clang-format off
+    QTest::newRow("plicanza, Option5 last in tab order") << "plicanza" << "Option4" << "<Down> <Down> <Right> <Up> <Left> <Up>"
+        << QStringList{"Option5", "Option1", "Option2", "Option1", "Option5", "Option4"};
+    QTest::newRow("three rates") << "FrmNonGratuito" << "Option1_0" << "<Right> <Down> <Down> <Left> <Up>"
+        << QStringList{"Option1_1", "Option1_2", "Option1_0", "Option1_2", "Option1_1"};
+    QTest::newRow("two bearers") << "Quot_Period" << "Option1_0" << "<Left> <Down> <Up>"
+        << QStringList{"Option1_1", "Option1_0", "Option1_1"};
+    // clang-format on
+}
+
+// As on Windows: Down and Right go to the next button of the group in tab order,
+// Up and Left to the previous one, round from the last to the first; the button
+// the focus goes to is selected.
+void tst_Counter::arrowsGoRoundARadioGroup()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, from);
+    QFETCH(QString, keys);
+    QFETCH(QStringList, went);
+    Form *w = openWindow(window);
+    child(w, from.toLatin1())->setFocus(Qt::OtherFocusReason);
+    QStringList focused;
+    for (const QString &key : keys.split(' ')) {
+        press(key);
+        focused << QApplication::focusWidget()->objectName();
+        QCOMPARE(selected(w), QStringList{focused.last()});
+    }
+    QCOMPARE(focused, went);
+}
+
 void tst_Counter::theCountFieldAddsTheNextDigit_data()
 {
-    QTest::addColumn<QString>("back");   // from "Calcola" back into the count field
-    QTest::addColumn<QString>("count");  // the field after "1", back, "2"
+    QTest::addColumn<QString>("back");   // from "Calcola" back into the count field, or "" to stay
+    QTest::addColumn<QString>("keys");   // then
+    QTest::addColumn<QString>("count");  // the field after "1", back and the keys
     QTest::addColumn<QString>("figure"); // the compensation at equal prices
     // clang-format off
-    QTest::newRow("Shift+Tab") << "<Shift+Tab>" << "12" << "0,222";
-    QTest::newRow("Tab round the window") << "<Tab> <Tab> <Tab> <Tab> <Tab>" << "12" << "0,222";
-    QTest::newRow("click after the digit") << "right" << "12" << "0,222";
-    QTest::newRow("click before the digit") << "left" << "21" << "0,3885";
+    QTest::newRow("Shift+Tab") << "<Shift+Tab>" << "2 <Return>" << "12" << "0,222";
+    QTest::newRow("Tab round the window") << "<Tab> <Tab> <Tab> <Tab> <Tab>" << "2 <Return>" << "12" << "0,222";
+    QTest::newRow("click after the digit") << "right" << "2 <Return>" << "12" << "0,222";
+    QTest::newRow("click before the digit") << "left" << "2 <Return>" << "21" << "0,3885";
+    // Typed straight on "Calcola", where the focus went after the first digit.
+    QTest::newRow("two digits straight") << "" << "2 <Return>" << "12" << "0,222";
+    QTest::newRow("three digits straight, keypad") << "" << "<Num+2> <Num+3> <Num+Enter>" << "123" << "2,2755";
+    QTest::newRow("Backspace straight") << "" << "2 <Backspace> 5 <Return>" << "15" << "0,2775";
+    QTest::newRow("straight beyond 32767") << "" << "2 7 6 8 9 <Return>" << "12768" << "236,208";
+    QTest::newRow("a digit once the focus moved on") << "" << "<Tab> <Shift+Tab> 2 <Return>" << "1" << "0,0185";
+    QTest::newRow("a digit after another key") << "" << ". 2 <Return>" << "1" << "0,0185";
     // clang-format on
 }
 
 void tst_Counter::theCountFieldAddsTheNextDigit()
 {
     QFETCH(QString, back);
+    QFETCH(QString, keys);
     QFETCH(QString, count);
     QFETCH(QString, figure);
     Form *w = openWindow("FrmGratuito");
@@ -167,16 +214,18 @@ void tst_Counter::theCountFieldAddsTheNextDigit()
 
     press("<Tab> <Tab> 1");
     QCOMPARE(QApplication::focusWidget()->objectName(), "CmdCalcola");
-    if (back.startsWith('<')) {
-        press(back);
-    } else {
-        field->repaint(); // the field as the user sees it before the click
-        const int x = back == "left" ? 3 : field->width() - 3;
-        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(x, field->height() / 2));
+    if (!back.isEmpty()) {
+        if (back.startsWith('<')) {
+            press(back);
+        } else {
+            field->repaint(); // the field as the user sees it before the click
+            const int x = back == "left" ? 3 : field->width() - 3;
+            QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(x, field->height() / 2));
+        }
+        QCOMPARE(QApplication::focusWidget(), field);
+        QVERIFY(!field->hasSelectedText());
     }
-    QCOMPARE(QApplication::focusWidget(), field);
-    QVERIFY(!field->hasSelectedText());
-    press("2 <Return>");
+    press(keys);
     QCOMPARE(field->text(), count);
     QCOMPARE(text(w, "lblCompenso"), figure);
 }
@@ -202,7 +251,8 @@ void tst_Counter::aFigureIsNeverShownCut_data()
 }
 
 // The label keeps the whole figure; on screen it is whole, in a font that may
-// be smaller, or it shows no digit at all, and the tooltip says it.
+// be smaller, or it shows no digit at all, and the tooltip says it for as long
+// as it is so.
 void tst_Counter::aFigureIsNeverShownCut()
 {
     QFETCH(QString, window);
@@ -244,6 +294,14 @@ void tst_Counter::aFigureIsNeverShownCut()
                  qPrintable(drawn));
         QVERIFY(drawn != text);
         QCOMPARE(shown->toolTip(), text);
+    }
+    // A text that fits, or none (as "Azzera" leaves it), takes that tooltip away.
+    for (const QString &next : {QString(), QStringLiteral("1")}) {
+        shown->setText(text);
+        drawnText(shown);
+        shown->setText(next);
+        drawnText(shown);
+        QCOMPARE(shown->toolTip(), QString());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "core/displayformat.h"
 #include "shell/regional.h"
+#include "shell/u16string.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -14,12 +15,12 @@ const edicola::NumberSettings kItalian;
 
 QString general(double v, const edicola::NumberSettings &s = kItalian)
 {
-    return QString::fromStdU16String(edicola::generalNumber(v, s));
+    return toQString(edicola::generalNumber(v, s));
 }
 
 QString amount(double v, const edicola::NumberSettings &s = kItalian)
 {
-    return QString::fromStdU16String(edicola::amount(v, s));
+    return toQString(edicola::amount(v, s));
 }
 
 // What the core shows of a few values, every way it shows them, under Italian
@@ -32,7 +33,7 @@ QStringList coreTexts()
     for (double v : {0.0185 * 3, 1218.2535, 1.01535, -0.0037, 1.5e20, 0.000015, 2.5e-300}) {
         for (const edicola::NumberSettings &s : {kItalian, english}) {
             texts << ::general(v, s) << ::amount(v, s)
-                  << QString::fromStdU16String(edicola::patterned(v, pattern, s));
+                  << toQString(edicola::patterned(v, pattern, s));
         }
     }
     return texts;
@@ -174,12 +175,14 @@ void tst_DisplayFormat::settingsFollowTheLocale_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("general");
-    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("amount"); // of -1218.2535
 
     // clang-format off
-    QTest::newRow("Italian") << QLocale(QLocale::Italian, QLocale::Italy) << "0,0555" << "1.218,2535";
-    QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << "0.0555" << "1,218.2535";
-    QTest::newRow("German (Switzerland)") << QLocale(QLocale::German, QLocale::Switzerland) << "0.0555" << QString::fromUtf8("1’218.2535");
+    QTest::newRow("Italian") << QLocale(QLocale::Italian, QLocale::Italy) << "0,0555" << "-1.218,2535";
+    QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << "0.0555" << "-1,218.2535";
+    QTest::newRow("German (Switzerland)") << QLocale(QLocale::German, QLocale::Switzerland) << "0.0555" << QString::fromUtf8("-1’218.2535");
+    // A minus sign of its own, U+2212, and a no-break space between groups.
+    QTest::newRow("Swedish") << QLocale(QLocale::Swedish, QLocale::Sweden) << "0,0555" << QStringLiteral("\u22121\u00A0218,2535");
     // clang-format on
 }
 
@@ -191,7 +194,7 @@ void tst_DisplayFormat::settingsFollowTheLocale()
 
     QLocale::setDefault(locale);
     QCOMPARE(showGeneral(3 * 0.0185), general);
-    QCOMPARE(showAmount(1218.2535), amount);
+    QCOMPARE(showAmount(-1218.2535), amount);
 }
 
 void tst_DisplayFormat::sameTextsUnderAnyCLocale_data()

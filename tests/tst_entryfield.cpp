@@ -152,6 +152,14 @@ void tst_EntryField::pasting_data()
     row("TxtNumero", "40000", "4000", 4000);
     row("TxtNumero", "1E7", "1", 1);
     row("TxtNumero", "32767", "32767", 32767);
+    // A leading U+FEFF or U+FFFE is text like any other, not a byte-order mark:
+    // only the removed character goes.
+    QTest::newRow("TxtPrezzo U+FEFF 1.25x")
+        << "TxtPrezzo" << QStringLiteral("\uFEFF1.25x") << QStringLiteral("\uFEFF1.25") << 1.25;
+    QTest::newRow("TxtPrezzo U+FFFE 12x")
+        << "TxtPrezzo" << QStringLiteral("\uFFFE12x") << QStringLiteral("\uFFFE12") << 0.0;
+    QTest::newRow("TxtNumero U+FEFF 12.")
+        << "TxtNumero" << QStringLiteral("\uFEFF12.") << QStringLiteral("\uFEFF12") << 12.0;
 
     // As long as a field takes. 310 ones read beyond the double range, 309 do not;
     // a count of five nines is beyond 32767, of four it is not.

@@ -55,7 +55,7 @@ private slots:
 
     void eventsReachTheirReactionsByName();
     void aWrappedCaptionIsWholeAndTakesTheClick();
-    void tabStopsOnTheSelectedRadioButton();
+    void aRadioGroupByKeyboard();
 };
 
 void tst_Form::init()
@@ -89,10 +89,21 @@ void tst_Form::aWrappedCaptionIsWholeAndTakesTheClick()
     QVERIFY(!box->isChecked());
 }
 
-void tst_Form::tabStopsOnTheSelectedRadioButton()
+// Tab stops on the selected button of the group; the arrows go round the group
+// in tab order (1, 0, 2), not in index or screen order, selecting as they go.
+void tst_Form::aRadioGroupByKeyboard()
 {
     QCOMPARE(tabOrder(4), (QStringList{"CmdGo", "Option1_2", "ChkBox", "TxtField"}));
     QCOMPARE(tabOrder(3, Qt::Key_Backtab), (QStringList{"ChkBox", "Option1_2", "CmdGo"}));
+    QCOMPARE(tabOrder(1), QStringList{"Option1_2"});
+    QStringList went;
+    for (const char *key : {"<Down>", "<Right>", "<Up>", "<Left>", "<Left>"}) {
+        press(key);
+        went << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(went, (QStringList{"Option1_1", "Option1_0", "Option1_1", "Option1_2", "Option1_0"}));
+    QCOMPARE(w->events,
+             (QStringList{"Option1 1", "Option1 0", "Option1 1", "Option1 2", "Option1 0"}));
 }
 
 QTEST_MAIN(tst_Form)

@@ -1,4 +1,5 @@
 #include "core/displayformat.h"
+#include "shell/u16string.h"
 
 #include <QtTest>
 
@@ -37,7 +38,7 @@ private slots:
         const auto pattern =
             edicola::readPattern(format.toStdU16String(), format.contains(u'#') ? u'.' : u',');
         QVERIFY(pattern);
-        QTEST(QString::fromStdU16String(edicola::patterned(value, *pattern, {})), "shown");
+        QTEST(toQString(edicola::patterned(value, *pattern, {})), "shown");
     }
     // Each notation has its own decimal point.
     void otherNotation() { QVERIFY(!edicola::readPattern(u"0,00", u'.')); }

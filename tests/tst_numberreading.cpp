@@ -1,5 +1,6 @@
 #include "core/fieldrule.h"
 #include "core/numberreading.h"
+#include "shell/u16string.h"
 
 #include <QtTest>
 
@@ -204,7 +205,7 @@ void tst_NumberReading::fieldRule()
     QFETCH(bool, removed);
 
     const edicola::FieldOutcome outcome = edicola::applyFieldRule(u16(text), kind);
-    QCOMPARE(QString::fromStdU16String(outcome.text), expected);
+    QCOMPARE(toQString(outcome.text), expected);
     QCOMPARE(outcome.removed, removed);
     QVERIFY(!edicola::mustDropLast(outcome.text, kind));
 }
@@ -240,7 +241,7 @@ void tst_NumberReading::fieldRuleAsThePlainLoop()
             const edicola::FieldOutcome outcome = edicola::applyFieldRule(text, kind);
             const std::u16string expected = plainLoop(text, kind);
             if (outcome.text != expected || outcome.removed != (expected != text))
-                QFAIL(qPrintable(QString::fromStdU16String(text)));
+                QFAIL(qPrintable(toQString(text)));
         }
     }
 }

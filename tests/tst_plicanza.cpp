@@ -52,9 +52,9 @@ void tst_Plicanza::atStartOnlyTheStartWindow()
 }
 
 // "Conferma" shows the kind's calculator modeless, with no owner, beside the
-// start window, and never a second copy. "Esci" hides it and keeps it as it
-// was; its close box discards it, and the next "Conferma" starts afresh. The
-// two periodical kinds share one.
+// start window, and never a second copy; a minimised one comes back. "Esci" hides it and keeps it
+// as it was; its close box discards it, and the next "Conferma" starts afresh. The two periodical
+// kinds share one.
 void tst_Plicanza::lifecycle_data()
 {
     QTest::addColumn<QByteArray>("option");
@@ -78,6 +78,10 @@ void tst_Plicanza::lifecycle()
     const QStringList before = shown(w, everything) + selected(w);
 
     QCOMPARE(confirm(again), w); // while on screen
+    w->showMinimized();
+    QCOMPARE(confirm(again), w);
+    QVERIFY(!w->isMinimized());
+    QVERIFY(QTest::qWaitForWindowActive(w));
     QVERIFY(start->isVisible());
     QCOMPARE(forms::loaded(), (QList<Form *>{start, w}));
     click(w, k.esci);
