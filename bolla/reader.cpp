@@ -1,9 +1,9 @@
 #include "bolla/reader.h"
 
-#include "bolla/datalinkfile.h"
+#include "bolla/datalink/datalinkfile.h"
+#include "bolla/datalink/providermapping.h"
 #include "bolla/failuremessages.h"
 #include "bolla/odbcdrivers.h"
-#include "bolla/providermapping.h"
 #include "bolla/readonlyconnection.h"
 #include "bolla/recordsource.h"
 

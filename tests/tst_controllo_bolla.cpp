@@ -5,9 +5,9 @@
 
 #include "app/plicanza.h"
 #include "bolla/controllo_bolla.h"
-#include "bolla/datalinkfile.h"
+#include "bolla/datalink/datalinkfile.h"
+#include "bolla/datalink/providermapping.h"
 #include "bolla/failuremessages.h"
-#include "bolla/providermapping.h"
 #include "bolla/readonlyconnection.h"
 #include "bolla/recordsource.h"
 #include "calculatorkinds.h"

@@ -1,7 +1,7 @@
-#include "bolla/datalinkfile.h"
-#include "bolla/initstringparser.h"
+#include "bolla/datalink/datalinkfile.h"
+#include "bolla/datalink/initstringparser.h"
+#include "bolla/datalink/providermapping.h"
 #include "bolla/passwordmask.h"
-#include "bolla/providermapping.h"
 #include "windowsudl.h"
 
 #include <QtTest>

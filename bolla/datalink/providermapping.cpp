@@ -1,7 +1,7 @@
-#include "bolla/providermapping.h"
+#include "bolla/datalink/providermapping.h"
 
-#include "bolla/keytext.h"
-#include "bolla/odbcmapping.h"
+#include "bolla/datalink/keytext.h"
+#include "bolla/datalink/odbcmapping.h"
 
 #include <algorithm>
 #include <filesystem>

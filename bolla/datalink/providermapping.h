@@ -1,7 +1,7 @@
 #pragma once
 
-#include "bolla/connectionsettings.h"
-#include "bolla/initstring.h"
+#include "bolla/datalink/connectionsettings.h"
+#include "bolla/datalink/initstring.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
-#include "bolla/odbcmapping.h"
+#include "bolla/datalink/odbcmapping.h"
 
-#include "bolla/keytext.h"
-#include "bolla/odbcstring.h"
-#include "bolla/providermapping.h"
+#include "bolla/datalink/keytext.h"
+#include "bolla/datalink/odbcstring.h"
+#include "bolla/datalink/providermapping.h"
 
 #include <filesystem>
 

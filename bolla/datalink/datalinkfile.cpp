@@ -1,8 +1,8 @@
-#include "bolla/datalinkfile.h"
+#include "bolla/datalink/datalinkfile.h"
 
-#include "bolla/initstringparser.h"
-#include "bolla/keytext.h"
-#include "bolla/textdecoding.h"
+#include "bolla/datalink/initstringparser.h"
+#include "bolla/datalink/keytext.h"
+#include "bolla/datalink/textdecoding.h"
 
 #include <filesystem>
 #include <fstream>
