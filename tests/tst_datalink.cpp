@@ -1,9 +1,12 @@
+#include "bolla/datacontrol.h"
 #include "bolla/datalink/datalinkfile.h"
 #include "bolla/datalink/initstringparser.h"
 #include "bolla/datalink/providermapping.h"
 #include "bolla/passwordmask.h"
+#include "bolla/recordsource.h"
 #include "windowsudl.h"
 
+#include <QtSql>
 #include <QtTest>
 
 using namespace bolla;
@@ -23,6 +26,24 @@ QString listed(const InitString &init)
 
 const QString kSqlite = QStringLiteral("Provider=SQLite;Data Source=bolla.db");
 const QString kPairs = QStringLiteral("Provider=SQLite\nData Source=bolla.db");
+
+// A database of one row of the day, in `path`.
+bool makeDatabase(const QString &path)
+{
+    bool made = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "maker");
+        db.setDatabaseName(path);
+        QSqlQuery q(db);
+        made = db.open() &&
+               q.exec("CREATE TABLE numeri (titolo, sot_titolo, num_copert, dat_uscita, "
+                      "prz_copert, prz_netto, fornitodl)") &&
+               q.exec("INSERT INTO numeri VALUES ('Oggi', 'o', 1, date('now', 'localtime'), 2, "
+                      "1.5, 1)");
+    }
+    QSqlDatabase::removeDatabase("maker");
+    return made;
+}
 
 } // namespace
 
@@ -84,7 +105,8 @@ private slots:
 
     // A data link file as Windows writes it, with this initialisation string, to
     // the Qt connection as "driver|database|host|port|user|password" and the
-    // password no message shows; the file lies in /links.
+    // password no message shows; the file lies in /links. Paths compare with
+    // '/' (the native form is the viewer's test below).
     void provider_data()
     {
         QTest::addColumn<QString>("init");
@@ -134,10 +156,52 @@ private slots:
         const auto &c = mapped.settings;
         if (mapped.error != P::None)
             return;
-        QTEST(QString::fromStdString(c.driver + '|' + c.databaseName + '|' + c.hostName + '|' +
-                                     std::to_string(c.port) + '|' + c.userName + '|' + c.password),
+        QTEST(QDir::fromNativeSeparators(QString::fromStdString(
+                  c.driver + '|' + c.databaseName + '|' + c.hostName + '|' +
+                  std::to_string(c.port) + '|' + c.userName + '|' + c.password)),
               "connection");
         QTEST(QString::fromStdString(mapped.password), "secret");
+    }
+
+    // The viewer's read of a data link file in "Città" naming a database in
+    // "Perù": rows, or a message naming both files as the system writes paths.
+    void accentedFolders_data()
+    {
+        QTest::addColumn<QString>("dataSource"); // @ for the folder that holds both
+        QTest::addColumn<QString>("missing");    // the database the message names, if any
+        QTest::newRow("relative") << "../Perù/bolla.db"
+                                  << "";
+        QTest::newRow("absolute, in the system's form")
+            << QDir::toNativeSeparators("@/Perù/bolla.db") << "";
+        QTest::newRow("missing") << "manca.db"
+                                 << "@/Città/manca.db";
+    }
+    void accentedFolders()
+    {
+        QFETCH(QString, dataSource);
+        QFETCH(QString, missing);
+        QTemporaryDir tmp;
+        const QDir dir(tmp.path());
+        QVERIFY(dir.mkpath("Città") && dir.mkpath("Perù") &&
+                makeDatabase(dir.filePath("Perù/bolla.db")));
+        QFile link(dir.filePath("Città/Testo.udl"));
+        QVERIFY(link.open(QIODevice::WriteOnly));
+        link.write(utf16le(kHeader + "Data Source=\"" + dataSource.replace('@', dir.path()) + '"'));
+        link.close();
+
+        DataControl control;
+        QSignalSpy refreshed(&control, &DataControl::refreshed);
+        control.refresh(link.fileName(), QString::fromLatin1(kRecordSource));
+        QVERIFY(refreshed.wait(10000));
+        const QString failure = control.failure();
+        if (missing.isEmpty()) {
+            QCOMPARE(failure, QString());
+            QCOMPARE(control.recordset()->rowCount(), 1);
+            return;
+        }
+        for (const QString &path : {link.fileName(), missing.replace('@', dir.path())})
+            QVERIFY2(failure.contains('"' + QDir::toNativeSeparators(path) + '"'),
+                     qPrintable(failure));
     }
 
     // An engine's text with the password out of sight and nothing else touched.
@@ -172,5 +236,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(tst_DataLink)
+QTEST_GUILESS_MAIN(tst_DataLink)
 #include "tst_datalink.moc"

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace bolla {
+
+// Paths to and from UTF-8 text on every system. The narrow std::string
+// conversions of std::filesystem::path use Windows' ANSI code page there, which
+// reads UTF-8 "Città" as something else and cannot hold every name at all.
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+std::string utf8FromPath(const std::filesystem::path &path);
+
+// The file a data link file names, beside the data link file when relative,
+// in the system's own form.
+std::filesystem::path fileBeside(const std::filesystem::path &linkFolder, std::string_view written);
+
+} // namespace bolla
