@@ -1,6 +1,7 @@
 #include "bolla/datacontrol.h"
 #include "bolla/datalink/datalinkfile.h"
 #include "bolla/datalink/initstringparser.h"
+#include "bolla/datalink/paths.h"
 #include "bolla/datalink/providermapping.h"
 #include "bolla/passwordmask.h"
 #include "bolla/recordsource.h"
@@ -163,18 +164,45 @@ private slots:
         QTEST(QString::fromStdString(mapped.password), "secret");
     }
 
+    // A drive path as a data link file copied from the shop's PC names it, where
+    // Linux mounts the drive; "-" for what is no drive path.
+    void drivePath_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("mounted");
+        const auto row = [](const char *written, const char *mounted) {
+            QTest::addRow("%s", written)
+                << QString::fromUtf8(written) << QString::fromUtf8(mounted);
+        };
+        row("F:\\Bolla\\bolla.db", "/mnt/f/Bolla/bolla.db");
+        row("c:/Dati/Città.db", "/mnt/c/Dati/Città.db");
+        row("Z:\\", "/mnt/z/");
+        for (const char *no : {"F:bolla.db", "F:", "bolla.db", "..\\b.db", "\\\\pc\\b.db",
+                               "/mnt/f/b.db", "1:\\b.db", ""})
+            row(no, "-");
+    }
+    void drivePath()
+    {
+        QFETCH(QString, written);
+        const std::optional<std::string> mounted = mountedDrivePath(written.toStdString());
+        QTEST(mounted ? QString::fromStdString(*mounted) : "-", "mounted");
+    }
+
     // The viewer's read of a data link file in "Città" naming a database in
     // "Perù": rows, or a message naming both files as the system writes paths.
     void accentedFolders_data()
     {
         QTest::addColumn<QString>("dataSource"); // @ for the folder that holds both
         QTest::addColumn<QString>("missing");    // the database the message names, if any
-        QTest::newRow("relative") << "../Perù/bolla.db"
-                                  << "";
-        QTest::newRow("absolute, in the system's form")
-            << QDir::toNativeSeparators("@/Perù/bolla.db") << "";
-        QTest::newRow("missing") << "manca.db"
-                                 << "@/Città/manca.db";
+        const auto row = [](const char *name, const QString &dataSource, const QString &missing) {
+            QTest::addRow("%s", name) << dataSource << missing;
+        };
+        row("relative", "../Perù/bolla.db", {});
+        row("absolute, in the system's form", QDir::toNativeSeparators("@/Perù/bolla.db"), {});
+        row("missing", "manca.db", "@/Città/manca.db");
+        // Where this system finds drive F:, as for the program's own data link file.
+        row("missing, by a Windows drive path", "F:\\Bolla\\manca.db",
+            QFileInfo(bolla::dataLinkFile()).path() + "/manca.db");
     }
     void accentedFolders()
     {
