@@ -4,6 +4,7 @@
 #include "bolla/datalink/paths.h"
 #include "bolla/datalink/providermapping.h"
 #include "bolla/passwordmask.h"
+#include "bolla/qtpaths.h"
 #include "bolla/recordsource.h"
 #include "windowsudl.h"
 
@@ -52,7 +53,8 @@ class tst_DataLink : public QObject
 {
     Q_OBJECT
 private slots:
-    // A whole file and the pairs it holds, or why it is rejected and on which line.
+    // A whole file, read from disk, and the pairs it holds, or why it is rejected
+    // and on which line.
     void dataLinkFile_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -66,6 +68,8 @@ private slots:
         // An initialisation string in a file of the usual form, on its third line.
         const auto usual = [](const char *s) { return utf16le(kHeader + QString::fromUtf8(s)); };
         const QString path = QString::fromUtf8("Data Source=/f/Città/a\U0001F4F0.db");
+        QByteArray atTheLimit = ("[oledb]\n" + kSqlite + "\n;").toUtf8();
+        atTheLimit.append(qsizetype(kMaxDataLinkBytes) - atTheLimit.size(), 'x');
         // clang-format off
         file("UTF-16LE with its mark", utf16le(kHeader + path + "\r\n"), E::None, 0, path);
         file("UTF-8", (kHeader + path).toUtf8(), E::None, 0, path);
@@ -80,7 +84,7 @@ private slots:
         file("other section", "[odbc]\r\nDSN=x", E::UnknownSection, 1);
         file("no init string", kHeader.toUtf8(), E::NoInitString, 0);
         file("two init strings", (kHeader + kSqlite + "\r\n" + kSqlite).toUtf8(), E::TwoInitStrings, 4);
-        file("no =", usual("Provider=SQLite;bolla.db"), E::MissingEquals, 3);
+        file("no =, the next pair not taken for its value", usual("Provider=SQLite;bolla.db;Data Source=x"), E::MissingEquals, 3);
         file("no key", usual("  =x"), E::EmptyKey, 3);
         file("unterminated quote", usual("Password='abc;x=y"), E::UnterminatedQuote, 3);
         file("text after the closing quote", usual("Password=\"a\"b"), E::TextAfterQuote, 3);
@@ -88,20 +92,28 @@ private slots:
         file("lone high surrogate at the end", utf16le(kHeader + QChar(0xD83D)), E::BadEncoding, 0);
         file("lone low surrogate", utf16le(kHeader + QChar(0xDC00) + "x"), E::BadEncoding, 0);
         file("UTF-16 without its mark", utf16le(kHeader + kSqlite).mid(2), E::BadEncoding, 0);
-        file("far too large", QByteArray(int(kMaxDataLinkBytes) + 1, ';'), E::TooLarge, 0);
+        file("exactly the size limit", atTheLimit, E::None, 0, kPairs);
+        file("one byte past it", atTheLimit + '\n', E::TooLarge, 0);
         // clang-format on
     }
     void dataLinkFile()
     {
         QFETCH(QByteArray, bytes);
-        const ParsedDataLink parsed =
-            parseDataLinkFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-        QTEST(parsed.error, "error");
-        QTEST(parsed.line, "line");
-        if (parsed.error == E::None)
-            QTEST(listed(parsed.init), "pairs");
-        else
-            QVERIFY(!describe(parsed.error).empty());
+        QTemporaryDir dir;
+        QFile file(dir.filePath("Testo.udl"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        // The bytes as they are, and as the reader reads them from the file.
+        for (const ParsedDataLink &parsed :
+             {parseDataLinkFile(std::string_view(bytes.constData(), std::size_t(bytes.size()))),
+              loadDataLinkFile(toPath(file.fileName()))}) {
+            QTEST(parsed.error, "error");
+            QTEST(parsed.line, "line");
+            if (parsed.error == E::None)
+                QTEST(listed(parsed.init), "pairs");
+            else
+                QVERIFY(!describe(parsed.error).empty());
+        }
     }
 
     // A data link file as Windows writes it, with this initialisation string, to
@@ -124,9 +136,12 @@ private slots:
         row("Data Source=/b.db", P::None, "QSQLITE|/b.db||-1||");
         row("Provider=QPSQL;Data Source=127.0.0.1:5433;Initial Catalog=bolla;User ID=ada;Password=\"s;3\"", P::None, "QPSQL|bolla|127.0.0.1|5433|ada|s;3", "s;3");
         row("Provider=PostgreSQL;Data Source=[::1]", P::None, "QPSQL||::1|-1||");
+        row("Provider=QPSQL;Data Source=h:1", P::None, "QPSQL||h|1||");
+        row("Provider=QPSQL;Data Source=[::1]:65535", P::None, "QPSQL||::1|65535||");
         // ODBC: credentials in braces in the ODBC string; OLE DB's own settings and
         // what no ODBC key can be stay out; the string's own UID and PWD come first.
         row("Provider=MSDASQL.1;Data Source=\"a;b}\";User ID=ada", P::None, "QODBC|DSN={a;b}}};UID=ada||-1||");
+        row("Provider=MSDASQL;Data Source={x;PWD={y", P::None, "QODBC|DSN={{x};PWD={{y}||-1||", "{y");
         row("Provider=QODBC;Extended Properties=\"DRIVER={SQLite3};Timeout=1\";Initial Catalog=b;Trusted_Connection=yes;Password=p", P::None,
             "QODBC|DRIVER={SQLite3};Timeout=1;DATABASE=b;Trusted_Connection=yes;PWD={p}||-1||", "p");
         row("Provider=MSDASQL;Persist Security Info=True;Mode=Read;Prompt=NoPrompt;Extended Properties=\"DSN=b;PWD={x;}}y}\";Password=z;Jet OLEDB:Engine Type=5;a==b=c", P::None,
@@ -142,6 +157,7 @@ private slots:
         row("Provider=QODBC", P::NoDataSource);
         row("Provider=Microsoft.ACE.OLEDB.12.0;Jet OLEDB:Database Password=x", P::NoDataSource);
         row("Provider=QPSQL;Data Source=h:65536", P::BadPort);
+        row("Provider=QPSQL;Data Source=h:0", P::BadPort);
         row("Provider=SQLOLEDB.1;Data Source=s", P::UnknownProvider);
         // clang-format on
     }
@@ -252,6 +268,7 @@ private slots:
         row("user \"ada\" password ada", "ada", "ada", "user \"ada\" password ada");
         row("Segreta, Segreta!", "Segreta", "", "****, ****!");
         row("SegretaX", "Segreta", "", "SegretaX");
+        row("token x_1 _x", "x", "", "token x_1 _x");
         row("no password", "", "", "no password");
         // clang-format on
     }
