@@ -8,7 +8,6 @@
 #include "bolla/recordsource.h"
 #include "windowsudl.h"
 
-#include <QtSql>
 #include <QtTest>
 
 using namespace bolla;
@@ -28,24 +27,6 @@ QString listed(const InitString &init)
 
 const QString kSqlite = QStringLiteral("Provider=SQLite;Data Source=bolla.db");
 const QString kPairs = QStringLiteral("Provider=SQLite\nData Source=bolla.db");
-
-// A database of one row of the day, in `path`.
-bool makeDatabase(const QString &path)
-{
-    bool made = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "maker");
-        db.setDatabaseName(path);
-        QSqlQuery q(db);
-        made = db.open() &&
-               q.exec("CREATE TABLE numeri (titolo, sot_titolo, num_copert, dat_uscita, "
-                      "prz_copert, prz_netto, fornitodl)") &&
-               q.exec("INSERT INTO numeri VALUES ('Oggi', 'o', 1, date('now', 'localtime'), 2, "
-                      "1.5, 1)");
-    }
-    QSqlDatabase::removeDatabase("maker");
-    return made;
-}
 
 } // namespace
 
@@ -227,7 +208,7 @@ private slots:
         QTemporaryDir tmp;
         const QDir dir(tmp.path());
         QVERIFY(dir.mkpath("Città") && dir.mkpath("Perù") &&
-                makeDatabase(dir.filePath("Perù/bolla.db")));
+                writeBollaDatabase(dir.filePath("Perù/bolla.db")));
         QFile link(dir.filePath("Città/Testo.udl"));
         QVERIFY(link.open(QIODevice::WriteOnly));
         link.write(utf16le(kHeader + "Data Source=\"" + dataSource.replace('@', dir.path()) + '"'));
