@@ -7,7 +7,6 @@
 #include "shell/look.h"
 
 #include <QAbstractItemModel>
-#include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QTableView>
@@ -84,7 +83,7 @@ QString usage()
                           "                      %1\n"
                           "  --bolla FILE.udl    la apre dal file di collegamento dati indicato\n"
                           "  --help              mostra questo aiuto\n")
-        .arg(QDir::toNativeSeparators(bolla::dataLinkFile()));
+        .arg(bolla::dataLinkFile());
 }
 
 void tellUser(const QString &text, bool error)
