@@ -28,7 +28,7 @@ clean:
 # The instruments of the safety net, each on its own; .ci/run calls them in turn.
 FUZZ_SECONDS ?= 300
 
-.PHONY: lint test-asan fuzz bench tools package package-check
+.PHONY: lint test-asan fuzz bench package package-check
 
 # Every tracked C++ file as .clang-format lays it out, and the floors of the code
 # as their includes show them.
@@ -52,10 +52,6 @@ fuzz:
 bench: configure
 	cmake --build --preset dev -j $(JOBS) --target edicola-bench
 	./build/dev/bench/edicola-bench
-
-# The viewer's try-out tool, build/dev/tools/mostra_bolla.
-tools: configure
-	cmake --build --preset dev -j $(JOBS) --target mostra_bolla
 
 # The .deb, and the check that it installs and its program starts and paints.
 package: configure

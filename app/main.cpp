@@ -1,13 +1,12 @@
-#include "app/plicanza.h"
-#include "shell/defaultinstances.h"
-#include "shell/look.h"
+#include "app/commandline.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    look::apply();
-    forms::show(forms::defaultInstance<plicanza>());
+    if (const std::optional<int> status =
+            start(readCommandLine(QCoreApplication::arguments().mid(1))))
+        return *status;
     return app.exec();
 }

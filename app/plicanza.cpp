@@ -117,9 +117,13 @@ void plicanza::CmdEsci_Click()
     close();
 }
 
-void plicanza::MostraControlloBolla()
+Controllo_bolla *plicanza::MostraControlloBolla(const QString &dataLinkFile)
 {
-    forms::show(forms::defaultInstance<Controllo_bolla>());
+    Controllo_bolla *viewer = dataLinkFile.isEmpty()
+                                  ? forms::defaultInstance<Controllo_bolla>()
+                                  : forms::defaultInstance<Controllo_bolla>(dataLinkFile);
+    forms::show(viewer);
+    return viewer;
 }
 
 void plicanza::closeEvent(QCloseEvent *event)

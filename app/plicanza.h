@@ -2,6 +2,7 @@
 
 #include "shell/form.h"
 
+class Controllo_bolla;
 class QRadioButton;
 
 // The start window: the choice of bundle kind, and the end of the program.
@@ -15,8 +16,10 @@ public slots:
     void CmdConferma_Click();
     void CmdEsci_Click();
 
-    // Shows the delivery-note viewer. No control, menu or key calls it.
-    void MostraControlloBolla();
+public:
+    // Shows the delivery-note viewer, on the program's data link file or, from
+    // the command line, on another. No control, menu or key calls it.
+    static Controllo_bolla *MostraControlloBolla(const QString &dataLinkFile = {});
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -19,7 +19,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr const char *kPaintRules = "QT_LOGGING_RULES=qt.widgets.painting.info=true";
+// Qt's painting log, and the viewer's line when its rows are in (FirstPaintAfterMark).
+constexpr const char *kPaintRules =
+    "QT_LOGGING_RULES=qt.widgets.painting.info=true;plicanza.bolla.info=true";
 // Backing store flushes of a top-level window: the first is its first frame shown.
 constexpr const char *kFirstFrame = "qt.widgets.painting: Flushing QRegion";
 

@@ -10,7 +10,7 @@
 namespace launch {
 
 // FirstPaintAfterMark: the first frame after the program writes a line that
-// starts with a given mark to stderr (the viewer's tool, when its rows are in).
+// starts with a given mark to stderr (`plicanza --bolla`, when its rows are in).
 enum class Until { FirstPaint, Exit, FirstPaintAfterMark };
 
 struct Result

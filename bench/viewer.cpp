@@ -15,8 +15,8 @@ namespace viewer {
 
 namespace {
 
-// What the viewer's tool writes when its grid has rows.
-const char kRowsMark[] = "mostra_bolla: righe";
+// What `plicanza --bolla` logs when its grid has rows (launch turns the log on).
+const char kRowsMark[] = "plicanza.bolla: righe";
 
 // `rows` issues, one in `everyNth` of the day, the rest spread over the past
 // year, with the index on the issue date a distribution database has.
@@ -71,7 +71,7 @@ void compareToFirstRows(figures::Table &table, const Database &db, const std::st
 {
     const figures::Side sides[3] = {
         {"viewer",
-         {MOSTRA_BOLLA_EXE, db.link.toStdString()},
+         {PLICANZA_EXE, "--bolla", db.link.toStdString()},
          launch::Until::FirstPaintAfterMark,
          kRowsMark},
         {"bare window", {BARE_WINDOW_EXE}, launch::Until::FirstPaint, {}},
@@ -134,11 +134,11 @@ void measure(figures::Table &table, int rounds)
     compareToFirstRows(table, big, query.toStdString(), rounds);
     figures::compareLaunches(table,
                              {"viewer, 100,000 of the day",
-                              {MOSTRA_BOLLA_EXE, many.link.toStdString()},
+                              {PLICANZA_EXE, "--bolla", many.link.toStdString()},
                               launch::Until::FirstPaintAfterMark,
                               kRowsMark},
                              {"viewer, 2,000 of the day",
-                              {MOSTRA_BOLLA_EXE, big.link.toStdString()},
+                              {PLICANZA_EXE, "--bolla", big.link.toStdString()},
                               launch::Until::FirstPaintAfterMark,
                               kRowsMark},
                              {}, {"Viewer peak memory, 100,000 rows of the day", 1.10}, rounds);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bolla/connectionsettings.h"
+#include "bolla/datalink/connectionsettings.h"
 #include "bolla/recordsource.h"
 #include "shell/form.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bolla/connectionsettings.h"
+#include "bolla/datalink/connectionsettings.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "bolla/connectionsettings.h"
-#include "bolla/datalinkfile.h"
+#include "bolla/datalink/connectionsettings.h"
+#include "bolla/datalink/datalinkfile.h"
 
 #include <QString>
 

@@ -1,14 +1,16 @@
 #include "bolla/reader.h"
 
-#include "bolla/datalinkfile.h"
+#include "bolla/datalink/datalinkfile.h"
+#include "bolla/datalink/providermapping.h"
 #include "bolla/failuremessages.h"
 #include "bolla/odbcdrivers.h"
-#include "bolla/providermapping.h"
+#include "bolla/qtpaths.h"
 #include "bolla/readonlyconnection.h"
 #include "bolla/recordsource.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFileInfo>
 #include <QSet>
 #include <QSqlError>
@@ -63,7 +65,8 @@ Reader *Reader::launch(const QString &dataLinkFile, const QString &recordSource,
 }
 
 Reader::Reader(const QString &dataLinkFile, const QString &recordSource, const Timeouts &timeouts)
-    : m_dataLinkFile(dataLinkFile)
+    // As the messages name it: in the system's own form, "C:\...", not "C:/...".
+    : m_dataLinkFile(QDir::toNativeSeparators(dataLinkFile))
     , m_recordSource(recordSource)
     , m_timeouts(timeouts)
 {}
@@ -94,13 +97,13 @@ void Reader::run()
 Rows Reader::read()
 {
     Rows rows;
-    const ParsedDataLink link = loadDataLinkFile(m_dataLinkFile.toStdString());
+    const ParsedDataLink link = loadDataLinkFile(toPath(m_dataLinkFile));
     if (link.error != DataLinkError::None) {
         rows.failure = dataLinkFailure(link, m_dataLinkFile);
         return rows;
     }
-    const QString folder = QFileInfo(m_dataLinkFile).absolutePath();
-    const MappedConnection mapped = connectionFor(link.init, folder.toStdString(), m_timeouts);
+    const MappedConnection mapped =
+        connectionFor(link.init, toPath(QFileInfo(m_dataLinkFile).absolutePath()), m_timeouts);
     if (mapped.error != ProviderError::None) {
         rows.failure =
             providerFailure(mapped.error, m_dataLinkFile, fromStd(link.init.value("Provider")));

@@ -1,15 +1,15 @@
 #include "bolla/recordsource.h"
 
+#include "bolla/datalink/paths.h"
+#include "bolla/qtpaths.h"
+
 namespace bolla {
 
 QString dataLinkFile()
 {
-#ifdef Q_OS_WIN
-    return QStringLiteral("F:\\Bolla\\Testo.udl");
-#else
-    // Where drive F:, a Windows share, is mounted by convention.
-    return QStringLiteral("/mnt/f/Bolla/Testo.udl");
-#endif
+    // Elsewhere than on Windows, where drive F: is mounted, as every drive path
+    // a data link file names.
+    return fromPath(localPath("F:\\Bolla\\Testo.udl").make_preferred());
 }
 
 const char kRecordSource[] = "SELECT \r\n"

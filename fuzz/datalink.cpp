@@ -1,9 +1,9 @@
 // A data link file is bytes from anywhere: every input parses or is rejected
 // with an error, and what parses maps to a connection or a provider error.
 
-#include "bolla/datalinkfile.h"
-#include "bolla/initstringparser.h"
-#include "bolla/providermapping.h"
+#include "bolla/datalink/datalinkfile.h"
+#include "bolla/datalink/initstringparser.h"
+#include "bolla/datalink/providermapping.h"
 #include "fuzzcheck.h"
 
 #include <cstddef>

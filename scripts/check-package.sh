@@ -1,7 +1,8 @@
 #!/bin/sh
 # The .deb as a user gets it: apt can satisfy its dependencies from Debian, it
 # unpacks into a scratch root with its menu entry and icons, and the program there
-# starts headless and paints its start window.
+# starts headless and paints its start window, and its viewer alone as the menu
+# entry's action starts it.
 # Usage: scripts/check-package.sh BUILD
 set -eu
 build=$(cd "$1" && pwd)
@@ -27,5 +28,11 @@ for f in usr/bin/plicanza usr/share/applications/plicanza.desktop \
 done
 desktop-file-validate "$root/usr/share/applications/plicanza.desktop"
 
-"$build/bench/first-paint" --timeout 60 "$root/usr/bin/plicanza"
+# Every command of the menu entry, its action "Controllo bolla" too, starts and paints.
+grep '^Exec=' "$root/usr/share/applications/plicanza.desktop" | while read -r line; do
+    set -- ${line#Exec=}
+    program=$1
+    shift
+    "$build/bench/first-paint" --timeout 60 "$root/usr/bin/$program" "$@"
+done
 echo "package: ok"

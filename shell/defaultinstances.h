@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <utility>
 
 // The program's windows: each kind has at most one instance, created the first
 // time it is needed and reused until it is closed.
@@ -30,11 +31,12 @@ template <class T> QPointer<T> &slot()
 void load(Form *form, std::function<void()> forget);
 } // namespace detail
 
-template <class T> T *defaultInstance()
+// The instance of T; `args` make it when there is none.
+template <class T, class... Args> T *defaultInstance(Args &&...args)
 {
     QPointer<T> &slot = detail::slot<T>();
     if (!slot) {
-        slot = new T;
+        slot = new T(std::forward<Args>(args)...);
         detail::load(slot, [] { detail::slot<T>().clear(); });
     }
     return slot;

@@ -5,9 +5,10 @@
 
 #include "app/plicanza.h"
 #include "bolla/controllo_bolla.h"
-#include "bolla/datalinkfile.h"
+#include "bolla/datalink/datalinkfile.h"
+#include "bolla/datalink/providermapping.h"
 #include "bolla/failuremessages.h"
-#include "bolla/providermapping.h"
+#include "bolla/qtpaths.h"
 #include "bolla/readonlyconnection.h"
 #include "bolla/recordsource.h"
 #include "calculatorkinds.h"
@@ -363,9 +364,9 @@ private slots:
         QVERIFY(insert({"'Oggi', 'o', 1, @0, 2, 1.5, 1"}));
         const QByteArray before = checksum();
         const QString link = writeDataLink(dataLink());
-        const bolla::ParsedDataLink parsed = bolla::loadDataLinkFile(link.toStdString());
+        const bolla::ParsedDataLink parsed = bolla::loadDataLinkFile(bolla::toPath(link));
         const bolla::MappedConnection mapped =
-            bolla::connectionFor(parsed.init, folder.path().toStdString(), kQuick);
+            bolla::connectionFor(parsed.init, bolla::toPath(folder.path()), kQuick);
         QCOMPARE(mapped.error, bolla::ProviderError::None);
         QSqlError error;
         const auto removed = qScopeGuard([] { QSqlDatabase::removeDatabase("probe"); });
@@ -400,9 +401,9 @@ private slots:
              "Impossibile aprire il database|Data source name not found"},
             {"Access database, no Access ODBC driver", "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=bolla.mdb;Jet OLEDB:Database Password=Segreta", {},
              "Manca il driver ODBC \"Microsoft Access Driver (*.mdb, *.accdb)\"|Microsoft Access Database Engine"},
-            {"no database file", "Data Source=manca.db;Password=Segreta", {}, "Il database \"" + folder.filePath("manca.db") + "\"|non esiste", !server},
+            {"no database file", "Data Source=manca.db;Password=Segreta", {}, "Il database \"" + QDir::toNativeSeparators(folder.filePath("manca.db")) + "\"|non esiste", !server},
             {"not a database", "Data Source=Testo.udl;Password=Segreta", {}, "non è un database SQLite|file is not a database", !server},
-            {"writer stopped mid-commit", "Data Source=crashed/bolla.db;Password=Segreta", "crashed", "a metà di un aggiornamento|crashed/bolla.db-journal", !server},
+            {"writer stopped mid-commit", "Data Source=crashed/bolla.db;Password=Segreta", "crashed", "a metà di un aggiornamento|" + QDir::toNativeSeparators("crashed/bolla.db-journal"), !server},
             {"no such database", server ? dataLink().replace("Catalog=bolla;", "Catalog=manca;").replace("DATABASE=bolla;", "DATABASE=manca;") : "", {}, "non esiste|\"manca\"", server},
             {"login refused, the user named like the password", server ? dataLink("Segreta99", "Segreta99") : "", {},
              "rifiutato l'accesso|\"Segreta99\"", server},
@@ -462,7 +463,7 @@ private slots:
         QVERIFY(message->isVisible());
         QVERIFY(grid->viewport()->rect().contains(message->geometry()));
         const QString shown = message->text();
-        QVERIFY2(shown.contains(u'"' + link + u'"'), qPrintable(shown));
+        QVERIFY2(shown.contains(u'"' + QDir::toNativeSeparators(link) + u'"'), qPrintable(shown));
         for (const QString &part : expected.split(u'|'))
             QVERIFY2(shown.contains(part), qPrintable(shown));
         QVERIFY2(!QString(shown).remove("\"Segreta99\"").contains("Segreta"), qPrintable(shown));

@@ -1,7 +1,11 @@
-#include "bolla/datalinkfile.h"
-#include "bolla/initstringparser.h"
+#include "bolla/datacontrol.h"
+#include "bolla/datalink/datalinkfile.h"
+#include "bolla/datalink/initstringparser.h"
+#include "bolla/datalink/paths.h"
+#include "bolla/datalink/providermapping.h"
 #include "bolla/passwordmask.h"
-#include "bolla/providermapping.h"
+#include "bolla/qtpaths.h"
+#include "bolla/recordsource.h"
 #include "windowsudl.h"
 
 #include <QtTest>
@@ -30,7 +34,8 @@ class tst_DataLink : public QObject
 {
     Q_OBJECT
 private slots:
-    // A whole file and the pairs it holds, or why it is rejected and on which line.
+    // A whole file, read from disk, and the pairs it holds, or why it is rejected
+    // and on which line.
     void dataLinkFile_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -44,6 +49,8 @@ private slots:
         // An initialisation string in a file of the usual form, on its third line.
         const auto usual = [](const char *s) { return utf16le(kHeader + QString::fromUtf8(s)); };
         const QString path = QString::fromUtf8("Data Source=/f/Città/a\U0001F4F0.db");
+        QByteArray atTheLimit = ("[oledb]\n" + kSqlite + "\n;").toUtf8();
+        atTheLimit.append(qsizetype(kMaxDataLinkBytes) - atTheLimit.size(), 'x');
         // clang-format off
         file("UTF-16LE with its mark", utf16le(kHeader + path + "\r\n"), E::None, 0, path);
         file("UTF-8", (kHeader + path).toUtf8(), E::None, 0, path);
@@ -58,7 +65,7 @@ private slots:
         file("other section", "[odbc]\r\nDSN=x", E::UnknownSection, 1);
         file("no init string", kHeader.toUtf8(), E::NoInitString, 0);
         file("two init strings", (kHeader + kSqlite + "\r\n" + kSqlite).toUtf8(), E::TwoInitStrings, 4);
-        file("no =", usual("Provider=SQLite;bolla.db"), E::MissingEquals, 3);
+        file("no =, the next pair not taken for its value", usual("Provider=SQLite;bolla.db;Data Source=x"), E::MissingEquals, 3);
         file("no key", usual("  =x"), E::EmptyKey, 3);
         file("unterminated quote", usual("Password='abc;x=y"), E::UnterminatedQuote, 3);
         file("text after the closing quote", usual("Password=\"a\"b"), E::TextAfterQuote, 3);
@@ -66,25 +73,34 @@ private slots:
         file("lone high surrogate at the end", utf16le(kHeader + QChar(0xD83D)), E::BadEncoding, 0);
         file("lone low surrogate", utf16le(kHeader + QChar(0xDC00) + "x"), E::BadEncoding, 0);
         file("UTF-16 without its mark", utf16le(kHeader + kSqlite).mid(2), E::BadEncoding, 0);
-        file("far too large", QByteArray(int(kMaxDataLinkBytes) + 1, ';'), E::TooLarge, 0);
+        file("exactly the size limit", atTheLimit, E::None, 0, kPairs);
+        file("one byte past it", atTheLimit + '\n', E::TooLarge, 0);
         // clang-format on
     }
     void dataLinkFile()
     {
         QFETCH(QByteArray, bytes);
-        const ParsedDataLink parsed =
-            parseDataLinkFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-        QTEST(parsed.error, "error");
-        QTEST(parsed.line, "line");
-        if (parsed.error == E::None)
-            QTEST(listed(parsed.init), "pairs");
-        else
-            QVERIFY(!describe(parsed.error).empty());
+        QTemporaryDir dir;
+        QFile file(dir.filePath("Testo.udl"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        // The bytes as they are, and as the reader reads them from the file.
+        for (const ParsedDataLink &parsed :
+             {parseDataLinkFile(std::string_view(bytes.constData(), std::size_t(bytes.size()))),
+              loadDataLinkFile(toPath(file.fileName()))}) {
+            QTEST(parsed.error, "error");
+            QTEST(parsed.line, "line");
+            if (parsed.error == E::None)
+                QTEST(listed(parsed.init), "pairs");
+            else
+                QVERIFY(!describe(parsed.error).empty());
+        }
     }
 
     // A data link file as Windows writes it, with this initialisation string, to
     // the Qt connection as "driver|database|host|port|user|password" and the
-    // password no message shows; the file lies in /links.
+    // password no message shows; the file lies in /links. Paths compare with
+    // '/' (the native form is the viewer's test below).
     void provider_data()
     {
         QTest::addColumn<QString>("init");
@@ -101,9 +117,12 @@ private slots:
         row("Data Source=/b.db", P::None, "QSQLITE|/b.db||-1||");
         row("Provider=QPSQL;Data Source=127.0.0.1:5433;Initial Catalog=bolla;User ID=ada;Password=\"s;3\"", P::None, "QPSQL|bolla|127.0.0.1|5433|ada|s;3", "s;3");
         row("Provider=PostgreSQL;Data Source=[::1]", P::None, "QPSQL||::1|-1||");
+        row("Provider=QPSQL;Data Source=h:1", P::None, "QPSQL||h|1||");
+        row("Provider=QPSQL;Data Source=[::1]:65535", P::None, "QPSQL||::1|65535||");
         // ODBC: credentials in braces in the ODBC string; OLE DB's own settings and
         // what no ODBC key can be stay out; the string's own UID and PWD come first.
         row("Provider=MSDASQL.1;Data Source=\"a;b}\";User ID=ada", P::None, "QODBC|DSN={a;b}}};UID=ada||-1||");
+        row("Provider=MSDASQL;Data Source={x;PWD={y", P::None, "QODBC|DSN={{x};PWD={{y}||-1||", "{y");
         row("Provider=QODBC;Extended Properties=\"DRIVER={SQLite3};Timeout=1\";Initial Catalog=b;Trusted_Connection=yes;Password=p", P::None,
             "QODBC|DRIVER={SQLite3};Timeout=1;DATABASE=b;Trusted_Connection=yes;PWD={p}||-1||", "p");
         row("Provider=MSDASQL;Persist Security Info=True;Mode=Read;Prompt=NoPrompt;Extended Properties=\"DSN=b;PWD={x;}}y}\";Password=z;Jet OLEDB:Engine Type=5;a==b=c", P::None,
@@ -119,6 +138,7 @@ private slots:
         row("Provider=QODBC", P::NoDataSource);
         row("Provider=Microsoft.ACE.OLEDB.12.0;Jet OLEDB:Database Password=x", P::NoDataSource);
         row("Provider=QPSQL;Data Source=h:65536", P::BadPort);
+        row("Provider=QPSQL;Data Source=h:0", P::BadPort);
         row("Provider=SQLOLEDB.1;Data Source=s", P::UnknownProvider);
         // clang-format on
     }
@@ -134,10 +154,79 @@ private slots:
         const auto &c = mapped.settings;
         if (mapped.error != P::None)
             return;
-        QTEST(QString::fromStdString(c.driver + '|' + c.databaseName + '|' + c.hostName + '|' +
-                                     std::to_string(c.port) + '|' + c.userName + '|' + c.password),
+        QTEST(QDir::fromNativeSeparators(QString::fromStdString(
+                  c.driver + '|' + c.databaseName + '|' + c.hostName + '|' +
+                  std::to_string(c.port) + '|' + c.userName + '|' + c.password)),
               "connection");
         QTEST(QString::fromStdString(mapped.password), "secret");
+    }
+
+    // A drive path as a data link file copied from the shop's PC names it, where
+    // Linux mounts the drive; "-" for what is no drive path.
+    void drivePath_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("mounted");
+        const auto row = [](const char *written, const char *mounted) {
+            QTest::addRow("%s", written)
+                << QString::fromUtf8(written) << QString::fromUtf8(mounted);
+        };
+        row("F:\\Bolla\\bolla.db", "/mnt/f/Bolla/bolla.db");
+        row("c:/Dati/Città.db", "/mnt/c/Dati/Città.db");
+        row("Z:\\", "/mnt/z/");
+        for (const char *no : {"F:bolla.db", "F:", "bolla.db", "..\\b.db", "\\\\pc\\b.db",
+                               "/mnt/f/b.db", "1:\\b.db", ""})
+            row(no, "-");
+    }
+    void drivePath()
+    {
+        QFETCH(QString, written);
+        const std::optional<std::string> mounted = mountedDrivePath(written.toStdString());
+        QTEST(mounted ? QString::fromStdString(*mounted) : "-", "mounted");
+    }
+
+    // The viewer's read of a data link file in "Città" naming a database in
+    // "Perù": rows, or a message naming both files as the system writes paths.
+    void accentedFolders_data()
+    {
+        QTest::addColumn<QString>("dataSource"); // @ for the folder that holds both
+        QTest::addColumn<QString>("missing");    // the database the message names, if any
+        const auto row = [](const char *name, const QString &dataSource, const QString &missing) {
+            QTest::addRow("%s", name) << dataSource << missing;
+        };
+        row("relative", "../Perù/bolla.db", {});
+        row("absolute, in the system's form", QDir::toNativeSeparators("@/Perù/bolla.db"), {});
+        row("missing", "manca.db", "@/Città/manca.db");
+        // Where this system finds drive F:, as for the program's own data link file.
+        row("missing, by a Windows drive path", "F:\\Bolla\\manca.db",
+            QFileInfo(bolla::dataLinkFile()).path() + "/manca.db");
+    }
+    void accentedFolders()
+    {
+        QFETCH(QString, dataSource);
+        QFETCH(QString, missing);
+        QTemporaryDir tmp;
+        const QDir dir(tmp.path());
+        QVERIFY(dir.mkpath("Città") && dir.mkpath("Perù") &&
+                writeBollaDatabase(dir.filePath("Perù/bolla.db")));
+        QFile link(dir.filePath("Città/Testo.udl"));
+        QVERIFY(link.open(QIODevice::WriteOnly));
+        link.write(utf16le(kHeader + "Data Source=\"" + dataSource.replace('@', dir.path()) + '"'));
+        link.close();
+
+        DataControl control;
+        QSignalSpy refreshed(&control, &DataControl::refreshed);
+        control.refresh(link.fileName(), QString::fromLatin1(kRecordSource));
+        QVERIFY(refreshed.wait(10000));
+        const QString failure = control.failure();
+        if (missing.isEmpty()) {
+            QCOMPARE(failure, QString());
+            QCOMPARE(control.recordset()->rowCount(), 1);
+            return;
+        }
+        for (const QString &path : {link.fileName(), missing.replace('@', dir.path())})
+            QVERIFY2(failure.contains('"' + QDir::toNativeSeparators(path) + '"'),
+                     qPrintable(failure));
     }
 
     // An engine's text with the password out of sight and nothing else touched.
@@ -160,6 +249,7 @@ private slots:
         row("user \"ada\" password ada", "ada", "ada", "user \"ada\" password ada");
         row("Segreta, Segreta!", "Segreta", "", "****, ****!");
         row("SegretaX", "Segreta", "", "SegretaX");
+        row("token x_1 _x", "x", "", "token x_1 _x");
         row("no password", "", "", "no password");
         // clang-format on
     }
@@ -172,5 +262,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(tst_DataLink)
+QTEST_GUILESS_MAIN(tst_DataLink)
 #include "tst_datalink.moc"

@@ -1,7 +1,12 @@
+#include "app/commandline.h"
 #include "app/plicanza.h"
+#include "bolla/controllo_bolla.h"
 #include "calculatorkinds.h"
+#include "windowsudl.h"
 
+#include <QProcess>
 #include <QRadioButton>
+#include <QTableView>
 
 using namespace formtest;
 
@@ -10,10 +15,12 @@ class tst_Plicanza : public QObject
     Q_OBJECT
 private:
     plicanza *start = nullptr;
+    QTemporaryDir folder;
+    QString link; // a data link file in "Città" naming a database of one row
     Form *confirm(const char *option);
 
 private slots:
-    void initTestCase() { setUpApplication(); }
+    void initTestCase();
     void init();
     void cleanup() { unloadAll(); }
 
@@ -23,7 +30,23 @@ private slots:
     void closingTheStartWindowClosesEverything_data();
     void closingTheStartWindowClosesEverything();
     void clickingAKindsTextSelectsNothing();
+    void commandLine_data();
+    void commandLine();
+    void viewerAlone();
+    void theProgram_data();
+    void theProgram();
 };
+
+void tst_Plicanza::initTestCase()
+{
+    setUpApplication();
+    QVERIFY(QDir(folder.path()).mkpath("Città"));
+    link = folder.filePath("Città/Testo.udl");
+    QFile udl(link);
+    QVERIFY(writeBollaDatabase(folder.filePath("Città/bolla.db")) &&
+            udl.open(QIODevice::WriteOnly) &&
+            udl.write(utf16le(kHeader + "Provider=SQLite;Data Source=bolla.db\r\n")) > 0);
+}
 
 void tst_Plicanza::init()
 {
@@ -148,6 +171,105 @@ void tst_Plicanza::clickingAKindsTextSelectsNothing()
 {
     QTest::mouseClick(child(start, "Label4"), Qt::LeftButton);
     QCOMPARE(selected(start), QStringList());
+}
+
+// What the program makes of its arguments; a data link file by an absolute path.
+void tst_Plicanza::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QString>("told"); // the file, or a part of what is wrong
+    const auto row = [](const QStringList &arguments, CommandLine::Action action,
+                        const QString &told = {}) {
+        QTest::addRow("%s", qPrintable(arguments.join(u' '))) << arguments << int(action) << told;
+    };
+    const QString file = QString::fromUtf8("Città/Testo.udl");
+    row({}, CommandLine::StartWindow);
+    row({"--bolla"}, CommandLine::Viewer);
+    row({"--bolla", file}, CommandLine::Viewer, QDir::current().absoluteFilePath(file));
+    row({"--help"}, CommandLine::Usage);
+    row({"-h"}, CommandLine::Usage);
+    row({"--bola"}, CommandLine::Wrong, "Opzione sconosciuta: \"--bola\"");
+    row({file}, CommandLine::Wrong, "Argomento inatteso: \"" + file + '"');
+    row({"--bolla", file, "x"}, CommandLine::Wrong, "non \"x\"");
+    row({"--bolla", "--help"}, CommandLine::Wrong, "non \"--help\"");
+    row({"--help", "--bolla"}, CommandLine::Wrong, "--help non vuole");
+}
+
+void tst_Plicanza::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, told);
+    const CommandLine line = readCommandLine(arguments);
+    QTEST(int(line.action), "action");
+    if (line.action == CommandLine::Wrong)
+        QVERIFY2(line.message.contains(told), qPrintable(line.message));
+    else
+        QCOMPARE(line.dataLinkFile, told);
+}
+
+// plicanza --bolla FILE: the viewer alone, on that file; closing it ends the program.
+void tst_Plicanza::viewerAlone()
+{
+    start->close();
+    QVERIFY(forms::loaded().isEmpty());
+    QVERIFY(!::start(readCommandLine({"--bolla", link})));
+    auto *viewer = qobject_cast<Controllo_bolla *>(forms::loaded().value(0));
+    QVERIFY(viewer && viewer->isVisible() && forms::loaded().size() == 1);
+    QTRY_COMPARE(child<QTableView>(viewer, "DataGrid1")->model()->rowCount(), 1);
+    QCOMPARE(text(viewer, "Label1"), "Oggi");
+
+    QApplication::setQuitOnLastWindowClosed(true);
+    QTimer::singleShot(0, viewer, &QWidget::close);
+    QTimer tooLong;
+    connect(&tooLong, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    tooLong.start(10000);
+    const int status = QCoreApplication::exec();
+    QApplication::setQuitOnLastWindowClosed(false);
+    QCOMPARE(status, 0);
+}
+
+// The program itself: its arguments as the system hands them over, what it
+// writes, its exit status. With --bolla it stays open, and says when its grid
+// has rows if asked to.
+void tst_Plicanza::theProgram_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status"); // -1: still running
+    QTest::addColumn<QString>("told");
+    QTest::newRow("--bolla FILE") << QStringList{"--bolla", link} << -1
+                                  << "plicanza.bolla: righe 1";
+    QTest::newRow("an option it does not take")
+        << QStringList{"--bola"} << 2 << "Opzione sconosciuta: \"--bola\"";
+}
+
+void tst_Plicanza::theProgram()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, told);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_LOGGING_RULES", "plicanza.bolla.info=true");
+    environment.insert("QT_FORCE_STDERR_LOGGING", "1");
+    program.setProcessEnvironment(environment);
+    program.start(PLICANZA_EXE, arguments);
+    QString written;
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            written += QString::fromUtf8(program.readAllStandardError());
+            return written.contains(told) || program.state() == QProcess::NotRunning;
+        },
+        20000));
+    written += QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(written.contains(told), qPrintable(written));
+    if (status < 0) {
+        QCOMPARE(program.state(), QProcess::Running);
+        program.kill();
+    }
+    QVERIFY(program.waitForFinished(10000));
+    if (status >= 0)
+        QCOMPARE(program.exitCode(), status);
 }
 
 QTEST_MAIN(tst_Plicanza)

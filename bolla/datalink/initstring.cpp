@@ -1,6 +1,6 @@
-#include "bolla/initstring.h"
+#include "bolla/datalink/initstring.h"
 
-#include "bolla/keytext.h"
+#include "bolla/datalink/keytext.h"
 
 namespace bolla {
 

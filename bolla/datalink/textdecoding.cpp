@@ -1,4 +1,4 @@
-#include "bolla/textdecoding.h"
+#include "bolla/datalink/textdecoding.h"
 
 #include <cstdint>
 

@@ -1,10 +1,10 @@
-#include "bolla/providermapping.h"
+#include "bolla/datalink/providermapping.h"
 
-#include "bolla/keytext.h"
-#include "bolla/odbcmapping.h"
+#include "bolla/datalink/keytext.h"
+#include "bolla/datalink/odbcmapping.h"
+#include "bolla/datalink/paths.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace bolla {
 
@@ -59,7 +59,7 @@ MappedConnection withLogin(const char *driver, const InitString &init)
     return result;
 }
 
-MappedConnection sqliteConnection(const InitString &init, std::string_view linkFolder,
+MappedConnection sqliteConnection(const InitString &init, const std::filesystem::path &linkFolder,
                                   const Timeouts &timeouts)
 {
     MappedConnection result = withLogin("QSQLITE", init);
@@ -69,7 +69,7 @@ MappedConnection sqliteConnection(const InitString &init, std::string_view linkF
         result.error = ProviderError::NoDataSource;
         return result;
     }
-    settings.databaseName = (std::filesystem::path(linkFolder) / dataSource).string();
+    settings.databaseName = utf8FromPath(fileBeside(linkFolder, dataSource));
     settings.options =
         "QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=" +
         std::to_string(std::min(timeouts.commandMilliseconds, kLockWaitSliceMilliseconds));
@@ -110,7 +110,7 @@ bool oneOf(std::string_view name, std::initializer_list<std::string_view> names)
                        [name](std::string_view n) { return sameKey(name, n); });
 }
 
-MappedConnection connectionFor(const InitString &init, std::string_view linkFolder,
+MappedConnection connectionFor(const InitString &init, const std::filesystem::path &linkFolder,
                                const Timeouts &timeouts)
 {
     const std::string providerValue = init.value("Provider");

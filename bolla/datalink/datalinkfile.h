@@ -1,9 +1,10 @@
 #pragma once
 
-#include "bolla/datalinkerror.h"
-#include "bolla/initstring.h"
+#include "bolla/datalink/datalinkerror.h"
+#include "bolla/datalink/initstring.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -24,9 +25,9 @@ inline constexpr std::size_t kMaxDataLinkBytes = 64 * 1024;
 ParsedDataLink parseDataLinkFile(std::string_view bytes);
 
 // The bytes of a data link file, at most kMaxDataLinkBytes of them.
-DataLinkError readDataLinkFile(const std::string &path, std::string &bytes);
+DataLinkError readDataLinkFile(const std::filesystem::path &path, std::string &bytes);
 
 // The file at `path`, read and parsed.
-ParsedDataLink loadDataLinkFile(const std::string &path);
+ParsedDataLink loadDataLinkFile(const std::filesystem::path &path);
 
 } // namespace bolla

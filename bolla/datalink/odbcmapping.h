@@ -1,9 +1,9 @@
 #pragma once
 
-#include "bolla/connectionsettings.h"
-#include "bolla/initstring.h"
+#include "bolla/datalink/connectionsettings.h"
+#include "bolla/datalink/initstring.h"
 
-#include <string_view>
+#include <filesystem>
 
 namespace bolla {
 
@@ -16,7 +16,7 @@ MappedConnection odbcConnection(const InitString &init, const Timeouts &timeouts
 // A Jet or ACE link to an Access database, through the Access ODBC driver: the
 // file from Data Source (relative to `linkFolder`), read-only, the database
 // password as PWD. Jet's own settings do not apply.
-MappedConnection accessConnection(const InitString &init, std::string_view linkFolder,
+MappedConnection accessConnection(const InitString &init, const std::filesystem::path &linkFolder,
                                   const Timeouts &timeouts);
 
 } // namespace bolla

@@ -1,6 +1,6 @@
-#include "bolla/initstringparser.h"
+#include "bolla/datalink/initstringparser.h"
 
-#include "bolla/keytext.h"
+#include "bolla/datalink/keytext.h"
 
 #include <algorithm>
 

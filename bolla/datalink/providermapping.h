@@ -1,8 +1,9 @@
 #pragma once
 
-#include "bolla/connectionsettings.h"
-#include "bolla/initstring.h"
+#include "bolla/datalink/connectionsettings.h"
+#include "bolla/datalink/initstring.h"
 
+#include <filesystem>
 #include <string_view>
 
 namespace bolla {
@@ -11,7 +12,7 @@ namespace bolla {
 // driver and opens it read-only wherever the driver can. A relative database
 // file lies beside the data link file, in `linkFolder`. Without a Provider the
 // link is to an SQLite file.
-MappedConnection connectionFor(const InitString &init, std::string_view linkFolder,
+MappedConnection connectionFor(const InitString &init, const std::filesystem::path &linkFolder,
                                const Timeouts &timeouts = {});
 
 // The provider's name without its trailing version (".1", ".4.0").

@@ -1,8 +1,8 @@
-#include "bolla/datalinkfile.h"
+#include "bolla/datalink/datalinkfile.h"
 
-#include "bolla/initstringparser.h"
-#include "bolla/keytext.h"
-#include "bolla/textdecoding.h"
+#include "bolla/datalink/initstringparser.h"
+#include "bolla/datalink/keytext.h"
+#include "bolla/datalink/textdecoding.h"
 
 #include <filesystem>
 #include <fstream>
@@ -71,7 +71,7 @@ ParsedDataLink parseDataLinkFile(std::string_view bytes)
     return result;
 }
 
-DataLinkError readDataLinkFile(const std::string &path, std::string &bytes)
+DataLinkError readDataLinkFile(const std::filesystem::path &path, std::string &bytes)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -92,7 +92,7 @@ DataLinkError readDataLinkFile(const std::string &path, std::string &bytes)
     return bytes.size() > kMaxDataLinkBytes ? DataLinkError::TooLarge : DataLinkError::None;
 }
 
-ParsedDataLink loadDataLinkFile(const std::string &path)
+ParsedDataLink loadDataLinkFile(const std::filesystem::path &path)
 {
     std::string bytes;
     ParsedDataLink result;

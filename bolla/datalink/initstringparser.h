@@ -1,7 +1,7 @@
 #pragma once
 
-#include "bolla/datalinkerror.h"
-#include "bolla/initstring.h"
+#include "bolla/datalink/datalinkerror.h"
+#include "bolla/datalink/initstring.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
-#include "bolla/odbcstring.h"
+#include "bolla/datalink/odbcstring.h"
 
-#include "bolla/keytext.h"
+#include "bolla/datalink/keytext.h"
 
 namespace bolla {
 

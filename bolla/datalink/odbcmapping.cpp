@@ -1,10 +1,9 @@
-#include "bolla/odbcmapping.h"
+#include "bolla/datalink/odbcmapping.h"
 
-#include "bolla/keytext.h"
-#include "bolla/odbcstring.h"
-#include "bolla/providermapping.h"
-
-#include <filesystem>
+#include "bolla/datalink/keytext.h"
+#include "bolla/datalink/odbcstring.h"
+#include "bolla/datalink/paths.h"
+#include "bolla/datalink/providermapping.h"
 
 namespace bolla {
 
@@ -73,7 +72,7 @@ MappedConnection odbcConnection(const InitString &init, const Timeouts &timeouts
     return result;
 }
 
-MappedConnection accessConnection(const InitString &init, std::string_view linkFolder,
+MappedConnection accessConnection(const InitString &init, const std::filesystem::path &linkFolder,
                                   const Timeouts &timeouts)
 {
     MappedConnection result;
@@ -84,10 +83,9 @@ MappedConnection accessConnection(const InitString &init, std::string_view linkF
         result.error = ProviderError::NoDataSource;
         return result;
     }
-    const std::filesystem::path folder(linkFolder);
     OdbcString odbc;
     odbc.add("DRIVER", kAccessOdbcDriver, true);
-    odbc.add("DBQ", (folder / dataSource).string());
+    odbc.add("DBQ", utf8FromPath(fileBeside(linkFolder, dataSource)));
     // The driver's own read-only switch, besides the access mode.
     odbc.add("ReadOnly", "1");
     // A workgroup's users: then User ID and Password are its login; otherwise
@@ -96,7 +94,7 @@ MappedConnection accessConnection(const InitString &init, std::string_view linkF
     std::string user;
     std::string password = init.value("Jet OLEDB:Database Password");
     if (!trimmed(systemDatabase).empty()) {
-        odbc.add("SystemDB", (folder / systemDatabase).string());
+        odbc.add("SystemDB", utf8FromPath(fileBeside(linkFolder, systemDatabase)));
         user = init.value("User ID");
     }
     if (password.empty())

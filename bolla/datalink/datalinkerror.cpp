@@ -1,4 +1,4 @@
-#include "bolla/datalinkerror.h"
+#include "bolla/datalink/datalinkerror.h"
 
 namespace bolla {
 
