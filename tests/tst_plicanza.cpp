@@ -267,7 +267,7 @@ void tst_Plicanza::theProgram()
         QCOMPARE(program.state(), QProcess::Running);
         program.kill();
     }
-    QVERIFY(program.waitForFinished(10000));
+    QVERIFY(program.waitForFinished(30000));
     if (status >= 0)
         QCOMPARE(program.exitCode(), status);
 }
