@@ -566,11 +566,18 @@ private slots:
         QVERIFY(lockOut() && exec("UPDATE numeri SET fornitodl = 2") && exec("COMMIT"));
     }
 
-    // The date picker and its calendar speak Italian whatever the system's language.
-    void datePickerSpeaksItalian()
+    // The bound labels' formats, the date picker and its calendar speak Italian
+    // whatever the system's language; the grid follows the user's settings.
+    void speaksItalianWhateverTheSystem()
     {
+        const auto italianAgain =
+            qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); });
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY(insert({"'Oggi', 'o', 1187, @0, 2.5, 1.875, 1"}));
         Controllo_bolla *w = open();
+        QVERIFY(readEnded(w));
+        QCOMPARE(labels(w).mid(2), QStringList({"1187", "2,50", "1,8750", "25,00"}));
+        QCOMPARE(cell(child<QTableView>(w, "DataGrid1"), 0, 4), "2.50");
         auto *picker = child<QDateEdit>(w, "DTPicker1");
         // Its arrow opens the calendar.
         QTest::mouseClick(picker, Qt::LeftButton, {}, {picker->width() - 8, picker->height() / 2});
