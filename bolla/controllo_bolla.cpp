@@ -3,6 +3,7 @@
 #include "bolla/columnformats.h"
 #include "bolla/datacontrol.h"
 #include "bolla/failuremessages.h"
+#include "bolla/gridcolumns.h"
 #include "bolla/labelformats.h"
 
 #include <QCalendarWidget>
@@ -114,6 +115,8 @@ Controllo_bolla::Controllo_bolla(bolla::DataControl *reading)
     , DataGrid1(control<QTableView>("DataGrid1"))
     , DTPicker1(control<QDateEdit>("DTPicker1"))
     , formats(new bolla::ColumnFormats(this))
+    , columns(new bolla::GridColumns(DataGrid1,
+                                     {QStringLiteral("titolo"), QStringLiteral("sot_titolo")}))
     , bindings(new QDataWidgetMapper(this))
     , labelFormats(new bolla::LabelFormats(bindings))
     , message(new QLabel(DataGrid1->viewport()))
@@ -191,4 +194,5 @@ void Controllo_bolla::showRows()
     if (formats->rowCount() > 0)
         DataGrid1->setCurrentIndex(formats->index(0, 0));
     Form_Load();
+    columns->fit();
 }

@@ -368,6 +368,58 @@ private slots:
         QCOMPARE(checksum(), before);
     }
 
+    // Sixty rows of the day at their widest: every column within the grid's
+    // width, no heading or figure cut, and a title cut short shown whole in its
+    // tooltip.
+    void gridShowsEveryColumn()
+    {
+        const QString title = "La Gazzetta dello Sport - Edizione straordinaria del lunedì";
+        const QStringList figures = {"9999999, @0, 999999.99, 617283.9455",
+                                     "1234567, @0, 999999.99, 999999.989999",
+                                     "7654321, @0, 5, 0.0001", "1000000, @0, 2.5, 1.875"};
+        QStringList rows;
+        for (int i = 0; i < 60; ++i)
+            rows << QString("'%1', '%2', %3, 1")
+                        .arg(i % 2 ? "Oggi" : title, i % 3 ? "Con la guida ai programmi TV" : "",
+                             figures.at(i % 4));
+        QVERIFY(insert(rows));
+        Controllo_bolla *w = open();
+        QVERIFY(readEnded(w));
+        auto *grid = child<QTableView>(w, "DataGrid1");
+        QCOMPARE(grid->model()->rowCount(), 60);
+        QVERIFY(grid->verticalScrollBar()->isVisible());
+        QHeaderView *headings = grid->horizontalHeader();
+        QVERIFY(headings->length() <= grid->viewport()->width());
+        QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(!grid->horizontalScrollBar()->isVisible());
+        // Qt's own measure of the heading and every row's text, as the grid draws it.
+        const auto needed = [grid](int c) {
+            const int given = grid->columnWidth(c);
+            grid->resizeColumnToContents(c);
+            const int width = grid->columnWidth(c);
+            grid->setColumnWidth(c, given);
+            return width;
+        };
+        for (int c = 0; c < 7; ++c) {
+            const QString name = grid->model()->headerData(c, Qt::Horizontal).toString();
+            const int heading = headings->sectionSizeHint(c);
+            QVERIFY2(grid->columnWidth(c) >= (c < 2 ? heading : needed(c)), qPrintable(name));
+        }
+
+        // No order is given: the first rows hold both titles. A tooltip shows
+        // only what the cell cannot.
+        const auto tooltip = [grid](const QString &shown) {
+            const QModelIndex at =
+                grid->model()->match(grid->model()->index(0, 0), Qt::DisplayRole, shown).value(0);
+            const QPoint centre = grid->visualRect(at).center();
+            QHelpEvent help(QEvent::ToolTip, centre, grid->viewport()->mapToGlobal(centre));
+            QCoreApplication::sendEvent(grid->viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tooltip("Oggi"), QString());
+        QCOMPARE(tooltip(title), title);
+    }
+
     // The connection the viewer opens from its data link file refuses writes.
     void connectionRefusesWrites()
     {
