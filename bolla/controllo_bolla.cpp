@@ -125,6 +125,8 @@ Controllo_bolla::Controllo_bolla(bolla::DataControl *reading)
     Adodc1->setParent(this);
     Adodc1->setObjectName(QStringLiteral("Adodc1"));
     connect(Adodc1, &bolla::DataControl::refreshed, this, &Controllo_bolla::showRows);
+    connect(Adodc1, &bolla::DataControl::waitingForLock, message,
+            [this] { message->setText(bolla::lockWaitMessage()); });
 
     // Issue numbers show as delivered, without grouping.
     QLocale gridLocale;

@@ -9,8 +9,10 @@ class QSqlError;
 
 namespace bolla {
 
-// What the window says while it reads.
+// What the window says while it reads, and while another program holds the
+// database.
 QString readingMessage();
+QString lockWaitMessage();
 
 // Who a database failure is about: the data link file every message names, the
 // database it gives, and the password no message shows.
