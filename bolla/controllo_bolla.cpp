@@ -184,8 +184,9 @@ void Controllo_bolla::Form_Load()
 void Controllo_bolla::showRows()
 {
     const QString failure = Adodc1->failure();
-    message->setText(failure);
-    message->setVisible(!failure.isEmpty());
+    const bool emptyDay = failure.isEmpty() && formats->rowCount() == 0;
+    message->setText(emptyDay ? bolla::emptyDayMessage() : failure);
+    message->setVisible(!message->text().isEmpty());
     if (!failure.isEmpty())
         return;
     for (const Binding &b : kBindings) {

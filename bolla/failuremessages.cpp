@@ -198,6 +198,11 @@ QString lockWaitMessage()
                           "programma, attendo…");
 }
 
+QString emptyDayMessage()
+{
+    return QStringLiteral("Nella bolla di oggi non c'è nessun numero fornito.");
+}
+
 QString dataLinkFailure(const ParsedDataLink &link, const QString &dataLinkFile)
 {
     const QString why = QString::fromStdString(describe(link.error));

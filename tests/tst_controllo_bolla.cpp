@@ -444,10 +444,10 @@ private slots:
         QCOMPARE(checksum(), before);
     }
 
-    // Every way the window comes up without rows: grid and labels empty and,
-    // unless nothing failed, a message in it naming the data link file, the
-    // common causes in plain words. The password, which holds "Segreta" in
-    // every row, never shows; a user name does, even one equal to the password.
+    // Every way the window comes up without rows: grid and labels empty and a
+    // message in it: that the day has no issue or, when something failed, why,
+    // naming the data link file, the common causes in plain words. The password, which holds
+    // "Segreta" in every row, never shows; a user name does, even one equal to the password.
     void noRows_data()
     {
         QTest::addColumn<QString>("initString"); // empty: the backend's own
@@ -519,9 +519,10 @@ private slots:
         // The connection is let go at once.
         QCOMPARE(QSqlDatabase::connectionNames(), QStringList(kOwner));
         auto *message = child<QLabel>(w, "lblMessaggio");
-        if (expected.isEmpty()) { // nothing failed: the columns, no message
+        if (expected.isEmpty()) { // nothing failed: the columns, and the day has no issue
             QCOMPARE(grid->model()->columnCount(), 7);
-            QVERIFY(!message->isVisible());
+            QVERIFY(message->isVisible());
+            QCOMPARE(message->text(), bolla::emptyDayMessage());
             return;
         }
         QVERIFY(message->isVisible());
