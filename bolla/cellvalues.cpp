@@ -2,7 +2,34 @@
 
 #include "shell/u16string.h"
 
+#include <QDateTime>
+
 namespace bolla {
+
+namespace {
+
+// Italian Windows writes its short date 08/12/2026; Qt's Italian short format
+// has a two-digit year.
+QString withFullYear(const QString &format)
+{
+    QString full;
+    for (qsizetype i = 0; i < format.size();) {
+        qsizetype run = 1;
+        while (i + run < format.size() && format.at(i + run) == format.at(i))
+            ++run;
+        const bool shortYear = format.at(i) == u'y' && run == 2;
+        full += shortYear ? QStringLiteral("yyyy") : format.mid(i, run);
+        i += run;
+    }
+    return full;
+}
+
+QString shortDate(const QDate &date, const QLocale &locale)
+{
+    return locale.toString(date, withFullYear(locale.dateFormat(QLocale::ShortFormat)));
+}
+
+} // namespace
 
 std::optional<double> number(const QVariant &value)
 {
@@ -37,7 +64,8 @@ QString shown(const QVariant &value, const std::optional<edicola::NumberPattern>
     return toQString(edicola::patterned(*n, *pattern, settings));
 }
 
-QVariant delivered(const QVariant &value, const edicola::NumberSettings &settings)
+QVariant delivered(const QVariant &value, const edicola::NumberSettings &settings,
+                   const QLocale &locale)
 {
     switch (value.metaType().id()) {
     case QMetaType::Int:
@@ -49,6 +77,16 @@ QVariant delivered(const QVariant &value, const edicola::NumberSettings &setting
     case QMetaType::Double:
     case QMetaType::Float:
         return toQString(edicola::generalNumber(value.toDouble(), settings));
+    case QMetaType::QDate:
+        return shortDate(value.toDate(), locale);
+    case QMetaType::QDateTime: {
+        // Access keeps a date as a date and time at midnight.
+        const QDateTime moment = value.toDateTime();
+        const QString date = shortDate(moment.date(), locale);
+        return moment.time() == QTime(0, 0)
+                   ? date
+                   : date + u' ' + locale.toString(moment.time(), QLocale::ShortFormat);
+    }
     default:
         return value;
     }

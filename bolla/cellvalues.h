@@ -2,6 +2,7 @@
 
 #include "core/displayformat.h"
 
+#include <QLocale>
 #include <QString>
 #include <QVariant>
 
@@ -19,8 +20,10 @@ QString shown(const QVariant &value, const std::optional<edicola::NumberPattern>
 
 // A value as the database delivers it, for a column with no format of its own:
 // whole numbers whole, other numbers in the general number format (up to 15
-// significant digits, the regional decimal separator, no grouping); text,
-// dates and the rest as the grid shows them.
-QVariant delivered(const QVariant &value, const edicola::NumberSettings &settings);
+// significant digits, the regional decimal separator, no grouping); dates in
+// the locale's short format with the year in full, a time only when there is
+// one; text and the rest as the grid shows them.
+QVariant delivered(const QVariant &value, const edicola::NumberSettings &settings,
+                   const QLocale &locale);
 
 } // namespace bolla

@@ -48,7 +48,7 @@ QVariant ColumnFormats::data(const QModelIndex &index, int role) const
     if (role == Qt::DisplayRole && m_formats.contains(index.column()))
         return shown(value, m_formats.value(index.column()), numberSettings());
     if (role == Qt::DisplayRole && !isText && !value.isNull())
-        return delivered(value, numberSettings());
+        return delivered(value, numberSettings(), QLocale());
     if (role == Qt::TextAlignmentRole && !isText && number(value))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return QIdentityProxyModel::data(index, role);

@@ -3,6 +3,7 @@
 #include "bolla/columnformats.h"
 #include "bolla/datacontrol.h"
 #include "bolla/failuremessages.h"
+#include "bolla/gridcolumns.h"
 #include "bolla/labelformats.h"
 
 #include <QCalendarWidget>
@@ -114,6 +115,8 @@ Controllo_bolla::Controllo_bolla(bolla::DataControl *reading)
     , DataGrid1(control<QTableView>("DataGrid1"))
     , DTPicker1(control<QDateEdit>("DTPicker1"))
     , formats(new bolla::ColumnFormats(this))
+    , columns(new bolla::GridColumns(DataGrid1,
+                                     {QStringLiteral("titolo"), QStringLiteral("sot_titolo")}))
     , bindings(new QDataWidgetMapper(this))
     , labelFormats(new bolla::LabelFormats(bindings))
     , message(new QLabel(DataGrid1->viewport()))
@@ -122,6 +125,8 @@ Controllo_bolla::Controllo_bolla(bolla::DataControl *reading)
     Adodc1->setParent(this);
     Adodc1->setObjectName(QStringLiteral("Adodc1"));
     connect(Adodc1, &bolla::DataControl::refreshed, this, &Controllo_bolla::showRows);
+    connect(Adodc1, &bolla::DataControl::waitingForLock, message,
+            [this] { message->setText(bolla::lockWaitMessage()); });
 
     // Issue numbers show as delivered, without grouping.
     QLocale gridLocale;
@@ -179,8 +184,9 @@ void Controllo_bolla::Form_Load()
 void Controllo_bolla::showRows()
 {
     const QString failure = Adodc1->failure();
-    message->setText(failure);
-    message->setVisible(!failure.isEmpty());
+    const bool emptyDay = failure.isEmpty() && formats->rowCount() == 0;
+    message->setText(emptyDay ? bolla::emptyDayMessage() : failure);
+    message->setVisible(!message->text().isEmpty());
     if (!failure.isEmpty())
         return;
     for (const Binding &b : kBindings) {
@@ -191,4 +197,5 @@ void Controllo_bolla::showRows()
     if (formats->rowCount() > 0)
         DataGrid1->setCurrentIndex(formats->index(0, 0));
     Form_Load();
+    columns->fit();
 }

@@ -12,6 +12,7 @@ class QTableView;
 namespace bolla {
 class ColumnFormats;
 class DataControl;
+class GridColumns;
 class LabelFormats;
 } // namespace bolla
 
@@ -45,6 +46,7 @@ private:
     QTableView *DataGrid1;
     QDateEdit *DTPicker1;
     bolla::ColumnFormats *formats;
+    bolla::GridColumns *columns;
     QDataWidgetMapper *bindings;
     bolla::LabelFormats *labelFormats;
     QLabel *message;

@@ -21,8 +21,9 @@ void DataControl::refresh(const QString &dataLinkFile, const QString &recordSour
     letGo();
     m_failure.clear();
     m_recordset->setRows({});
-    m_reader = Reader::launch(dataLinkFile, recordSource, timeouts, this,
-                              [this](const Rows &rows) { take(rows); });
+    m_reader = Reader::launch(
+        dataLinkFile, recordSource, timeouts, this, [this](const Rows &rows) { take(rows); },
+        [this] { emit waitingForLock(); });
 }
 
 QAbstractItemModel *DataControl::recordset() const

@@ -39,6 +39,8 @@ public:
 
 signals:
     void refreshed();
+    // The read has waited a while for another program's lock, and waits on.
+    void waitingForLock();
 
 private:
     void take(const Rows &rows);

@@ -102,8 +102,8 @@ Cause byText(const QSqlError &error, bool opening)
     if ((missing && containsAny(text, {"database \"", "il database \""})) ||
         containsAny(text, {"could not find file"}))
         return Cause::NoDatabase;
-    if (containsAny(text, {"could not obtain lock", "statement timeout", "could not lock file",
-                           "file already in use"}))
+    if (containsAny(text, {"could not obtain lock", "statement timeout", "lock timeout",
+                           "timeout di lock", "could not lock file", "file already in use"}))
         return Cause::Locked;
     if (opening && !serverAnswered &&
         containsAny(text, {"connection to server", "connessione al server", "timeout expired",
@@ -190,6 +190,17 @@ QString databaseFailure(const QSqlError &error, const FailureContext &context, b
 QString readingMessage()
 {
     return QStringLiteral("Lettura della bolla in corso…");
+}
+
+QString lockWaitMessage()
+{
+    return QStringLiteral("Lettura della bolla in corso: il database è occupato da un altro "
+                          "programma, attendo…");
+}
+
+QString emptyDayMessage()
+{
+    return QStringLiteral("Nella bolla di oggi non c'è nessun numero fornito.");
 }
 
 QString dataLinkFailure(const ParsedDataLink &link, const QString &dataLinkFile)

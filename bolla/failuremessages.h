@@ -9,8 +9,11 @@ class QSqlError;
 
 namespace bolla {
 
-// What the window says while it reads.
+// What the window says while it reads; while another program holds the
+// database; and when the day has no supplied issue.
 QString readingMessage();
+QString lockWaitMessage();
+QString emptyDayMessage();
 
 // Who a database failure is about: the data link file every message names, the
 // database it gives, and the password no message shows.

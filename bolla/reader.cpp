@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -35,11 +36,32 @@ QString fromStd(const std::string &s)
     return QString::fromStdString(s);
 }
 
-// SQLite's busy and locked, with their extended codes.
-bool isBusy(const QSqlError &error, const QString &driver)
+// The user hears that another program holds the database after this long.
+constexpr int kLockWaitToldAfterMilliseconds = 1000;
+
+// Another program holds the database: SQLite's busy and locked, with their
+// extended codes; PostgreSQL's lock time-out, by its code or, through ODBC,
+// its words in English or Italian.
+bool heldByAnother(const QSqlError &error, const QString &driver)
 {
-    const int primary = error.nativeErrorCode().toInt() & 0xFF;
-    return driver == QLatin1String("QSQLITE") && (primary == 5 || primary == 6);
+    if (driver == QLatin1String("QSQLITE")) {
+        const int primary = error.nativeErrorCode().toInt() & 0xFF;
+        return primary == 5 || primary == 6;
+    }
+    const QString text = error.databaseText();
+    return error.nativeErrorCode() == u"55P03" ||
+           text.contains(QLatin1String("lock timeout"), Qt::CaseInsensitive) ||
+           text.contains(QLatin1String("timeout di lock"), Qt::CaseInsensitive);
+}
+
+// A server waits for a lock inside one call, which tells nothing until it
+// returns: its waits are cut into slices, so that the reader can say that it
+// waits, and stop between two when it is no longer wanted.
+void sliceServerLockWaits(QSqlDatabase &db)
+{
+    if (db.driver()->dbmsType() == QSqlDriver::PostgreSQL)
+        QSqlQuery(db).exec(
+            QStringLiteral("SET lock_timeout = %1").arg(kLockWaitToldAfterMilliseconds));
 }
 
 constexpr int kRowsBetweenChecks = 1024;
@@ -48,7 +70,8 @@ constexpr int kRowsBetweenChecks = 1024;
 
 Reader *Reader::launch(const QString &dataLinkFile, const QString &recordSource,
                        const Timeouts &timeouts, QObject *receiver,
-                       const std::function<void(const Rows &)> &take)
+                       const std::function<void(const Rows &)> &take,
+                       const std::function<void()> &waiting)
 {
     static const bool registered = [] {
         qRegisterMetaType<bolla::Rows>();
@@ -58,6 +81,7 @@ Reader *Reader::launch(const QString &dataLinkFile, const QString &recordSource,
     Q_UNUSED(registered);
     auto *reader = new Reader(dataLinkFile, recordSource, timeouts);
     connect(reader, &Reader::done, receiver, take, Qt::QueuedConnection);
+    connect(reader, &Reader::waitingForLock, receiver, waiting, Qt::QueuedConnection);
     connect(reader, &QThread::finished, reader, &QObject::deleteLater);
     running().insert(reader);
     reader->start();
@@ -142,13 +166,21 @@ Rows Reader::query(QSqlDatabase &db, const QString &driver, const FailureContext
 {
     Rows rows;
     const QString text = recordSourceFor(driver, m_recordSource);
+    sliceServerLockWaits(db);
     const QDeadlineTimer deadline(m_timeouts.commandMilliseconds);
+    const QDeadlineTimer tellWaiting(kLockWaitToldAfterMilliseconds);
+    bool told = false;
     QSqlQuery q(db);
     q.setForwardOnly(true);
     while (!q.exec(text)) {
-        if (!isBusy(q.lastError(), driver) || deadline.hasExpired() || isInterruptionRequested()) {
+        if (!heldByAnother(q.lastError(), driver) || deadline.hasExpired() ||
+            isInterruptionRequested()) {
             rows.failure = readFailure(q.lastError(), context);
             return rows;
+        }
+        if (!told && tellWaiting.hasExpired()) {
+            told = true;
+            emit waitingForLock();
         }
     }
     const QSqlRecord record = q.record();

@@ -18,7 +18,7 @@ struct FailureContext;
 // into plain values; then done() with the rows, queued to whoever listens.
 //
 // A read that is no longer wanted is interrupted where it can be: before it
-// connects, while SQLite waits for a lock, between rows. A call into a driver
+// connects, while the database waits for a lock, between rows. A call into a driver
 // ends only at the driver's time-out, so a reader outlives its window if need
 // be and deletes itself when it ends. Once every window is gone, the
 // application's end waits for the readers still running.
@@ -27,13 +27,16 @@ class Reader : public QThread
     Q_OBJECT
 public:
     // Starts a read whose rows go to `receiver`'s `take`, in its thread, unless
-    // the receiver is gone by then.
+    // the receiver is gone by then; `waiting` is told, once, when the read has
+    // waited a while for another program's lock.
     static Reader *launch(const QString &dataLinkFile, const QString &recordSource,
                           const Timeouts &timeouts, QObject *receiver,
-                          const std::function<void(const Rows &)> &take);
+                          const std::function<void(const Rows &)> &take,
+                          const std::function<void()> &waiting);
 
 signals:
     void done(const bolla::Rows &rows);
+    void waitingForLock();
 
 protected:
     void run() override;

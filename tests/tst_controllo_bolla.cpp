@@ -59,7 +59,8 @@ QStringList labels(QWidget *w)
 
 bool reading(QWidget *w)
 {
-    return text(w, "lblMessaggio") == bolla::readingMessage();
+    const QString shown = text(w, "lblMessaggio");
+    return shown == bolla::readingMessage() || shown == bolla::lockWaitMessage();
 }
 
 // The viewer's read has ended: rows, or a message why not.
@@ -285,6 +286,17 @@ private slots:
         QVERIFY(today.isValid());
     }
 
+    // Whatever a test left holding the database lets go, even when it failed
+    // half-way: a lock left over would fail the next tests in init() instead.
+    void cleanup()
+    {
+        if (holder.state() != QProcess::NotRunning) {
+            holder.kill();
+            holder.waitForFinished();
+        }
+        QSqlQuery(QSqlDatabase::database(kOwner)).exec("ROLLBACK");
+    }
+
     // The query byte for byte as every engine but SQLite receives it (SQLite's
     // date() is changed to give the local day, as the rows of the day show).
     void recordSourceIsTheQuery()
@@ -338,8 +350,9 @@ private slots:
             QCOMPARE(QStringList(
                          {cell(grid, r, 2), cell(grid, r, 4), cell(grid, r, 5), cell(grid, r, 6)}),
                      shown.mid(5));
-            if (backend == SQLite) // a date as the database delivers it: text
-                QCOMPARE(cell(grid, r, 3), today.toString(Qt::ISODate));
+            // A date with its year in full; SQLite's as the text it is stored as.
+            QCOMPARE(cell(grid, r, 3),
+                     today.toString(backend == SQLite ? "yyyy-MM-dd" : "dd/MM/yyyy"));
         }
         // The keyboard moves the current row too.
         QTest::keyClick(grid, Qt::Key_Up);
@@ -356,6 +369,58 @@ private slots:
         QVERIFY(w.isNull());
         QCOMPARE(QSqlDatabase::connectionNames(), QStringList(kOwner));
         QCOMPARE(checksum(), before);
+    }
+
+    // Sixty rows of the day at their widest: every column within the grid's
+    // width, no heading or figure cut, and a title cut short shown whole in its
+    // tooltip.
+    void gridShowsEveryColumn()
+    {
+        const QString title = "La Gazzetta dello Sport - Edizione straordinaria del lunedì";
+        const QStringList figures = {"9999999, @0, 999999.99, 617283.9455",
+                                     "1234567, @0, 999999.99, 999999.989999",
+                                     "7654321, @0, 5, 0.0001", "1000000, @0, 2.5, 1.875"};
+        QStringList rows;
+        for (int i = 0; i < 60; ++i)
+            rows << QString("'%1', '%2', %3, 1")
+                        .arg(i % 2 ? "Oggi" : title, i % 3 ? "Con la guida ai programmi TV" : "",
+                             figures.at(i % 4));
+        QVERIFY(insert(rows));
+        Controllo_bolla *w = open();
+        QVERIFY(readEnded(w));
+        auto *grid = child<QTableView>(w, "DataGrid1");
+        QCOMPARE(grid->model()->rowCount(), 60);
+        QVERIFY(grid->verticalScrollBar()->isVisible());
+        QHeaderView *headings = grid->horizontalHeader();
+        QVERIFY(headings->length() <= grid->viewport()->width());
+        QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(!grid->horizontalScrollBar()->isVisible());
+        // Qt's own measure of the heading and every row's text, as the grid draws it.
+        const auto needed = [grid](int c) {
+            const int given = grid->columnWidth(c);
+            grid->resizeColumnToContents(c);
+            const int width = grid->columnWidth(c);
+            grid->setColumnWidth(c, given);
+            return width;
+        };
+        for (int c = 0; c < 7; ++c) {
+            const QString name = grid->model()->headerData(c, Qt::Horizontal).toString();
+            const int heading = headings->sectionSizeHint(c);
+            QVERIFY2(grid->columnWidth(c) >= (c < 2 ? heading : needed(c)), qPrintable(name));
+        }
+
+        // No order is given: the first rows hold both titles. A tooltip shows
+        // only what the cell cannot.
+        const auto tooltip = [grid](const QString &shown) {
+            const QModelIndex at =
+                grid->model()->match(grid->model()->index(0, 0), Qt::DisplayRole, shown).value(0);
+            const QPoint centre = grid->visualRect(at).center();
+            QHelpEvent help(QEvent::ToolTip, centre, grid->viewport()->mapToGlobal(centre));
+            QCoreApplication::sendEvent(grid->viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tooltip("Oggi"), QString());
+        QCOMPARE(tooltip(title), title);
     }
 
     // The connection the viewer opens from its data link file refuses writes.
@@ -380,10 +445,10 @@ private slots:
         QCOMPARE(checksum(), before);
     }
 
-    // Every way the window comes up without rows: grid and labels empty and,
-    // unless nothing failed, a message in it naming the data link file, the
-    // common causes in plain words. The password, which holds "Segreta" in
-    // every row, never shows; a user name does, even one equal to the password.
+    // Every way the window comes up without rows: grid and labels empty and a
+    // message in it: that the day has no issue or, when something failed, why,
+    // naming the data link file, the common causes in plain words. The password, which holds
+    // "Segreta" in every row, never shows; a user name does, even one equal to the password.
     void noRows_data()
     {
         QTest::addColumn<QString>("initString"); // empty: the backend's own
@@ -455,9 +520,10 @@ private slots:
         // The connection is let go at once.
         QCOMPARE(QSqlDatabase::connectionNames(), QStringList(kOwner));
         auto *message = child<QLabel>(w, "lblMessaggio");
-        if (expected.isEmpty()) { // nothing failed: the columns, no message
+        if (expected.isEmpty()) { // nothing failed: the columns, and the day has no issue
             QCOMPARE(grid->model()->columnCount(), 7);
-            QVERIFY(!message->isVisible());
+            QVERIFY(message->isVisible());
+            QCOMPARE(message->text(), bolla::emptyDayMessage());
             return;
         }
         QVERIFY(message->isVisible());
@@ -469,18 +535,19 @@ private slots:
         QVERIFY2(!QString(shown).remove("\"Segreta99\"").contains("Segreta"), qPrintable(shown));
     }
 
-    // Another program holds the database: the viewer says it is reading, every
-    // other window answers meanwhile, and the rows come once the lock goes.
+    // Another program holds the database: the viewer says it is reading, then
+    // that it waits for the other program, every other window answers
+    // meanwhile, and the rows come once the lock goes.
     void readsOnceTheLockGoes()
     {
         QVERIFY(insert({"'Oggi', 'o', 1, @0, 2, 1.5, 1"}));
         QVERIFY(lockOutFromAnotherProgram());
         QPointer<Controllo_bolla> w = open({}, kPatient);
         QTest::qWait(200);
-        QVERIFY(reading(w));
+        QCOMPARE(text(w, "lblMessaggio"), bolla::readingMessage());
         QVERIFY(child(w, "lblMessaggio")->isVisible());
         QVERIFY(calculatorAnswers());
-        QVERIFY(reading(w));
+        QTRY_COMPARE_WITH_TIMEOUT(text(w, "lblMessaggio"), bolla::lockWaitMessage(), 5000);
 
         QVERIFY(release());
         QVERIFY(readEnded(w));
@@ -489,8 +556,8 @@ private slots:
         QVERIFY(!child(w, "lblMessaggio")->isVisible());
     }
 
-    // Closed while it reads: its read stops (SQLite's at once; a server's when
-    // the lock goes), its rows are dropped, and opened again it reads afresh.
+    // Closed while it waits for a lock: its read stops within a second, its
+    // rows are dropped, and opened again it reads afresh.
     void closedWhileReading()
     {
         QVERIFY(insert({"'Oggi', 'o', 1, @0, 2, 1.5, 1"}));
@@ -500,8 +567,7 @@ private slots:
         QVERIFY(reading(w));
         closeAndDelete(w);
         QVERIFY(w.isNull());
-        if (backend == SQLite)
-            QTRY_COMPARE_WITH_TIMEOUT(QSqlDatabase::connectionNames(), QStringList(kOwner), 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(QSqlDatabase::connectionNames(), QStringList(kOwner), 2000);
         QVERIFY(release());
         QTRY_COMPARE(QSqlDatabase::connectionNames(), QStringList(kOwner));
 
@@ -556,11 +622,18 @@ private slots:
         QVERIFY(lockOut() && exec("UPDATE numeri SET fornitodl = 2") && exec("COMMIT"));
     }
 
-    // The date picker and its calendar speak Italian whatever the system's language.
-    void datePickerSpeaksItalian()
+    // The bound labels' formats, the date picker and its calendar speak Italian
+    // whatever the system's language; the grid follows the user's settings.
+    void speaksItalianWhateverTheSystem()
     {
+        const auto italianAgain =
+            qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); });
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY(insert({"'Oggi', 'o', 1187, @0, 2.5, 1.875, 1"}));
         Controllo_bolla *w = open();
+        QVERIFY(readEnded(w));
+        QCOMPARE(labels(w).mid(2), QStringList({"1187", "2,50", "1,8750", "25,00"}));
+        QCOMPARE(cell(child<QTableView>(w, "DataGrid1"), 0, 4), "2.50");
         auto *picker = child<QDateEdit>(w, "DTPicker1");
         // Its arrow opens the calendar.
         QTest::mouseClick(picker, Qt::LeftButton, {}, {picker->width() - 8, picker->height() / 2});
@@ -613,13 +686,6 @@ private slots:
         start->MostraControlloBolla();
         QVERIFY(loadedWindow<Controllo_bolla>() &&
                 loadedWindow<Controllo_bolla>() != viewer.data());
-    }
-
-    void cleanupTestCase()
-    {
-        if (holder.state() != QProcess::NotRunning)
-            holder.kill();
-        holder.waitForFinished();
     }
 };
 
