@@ -18,10 +18,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 # The viewer's tests need a local day that is not UTC's: Windows' time zone, which
 # Wine takes from TZ, far from UTC whatever the hour of the run. The POSIX form,
 # which Windows' C library reads the same way.
-if [ -z "${TZ:-}" ]; then
-    if [ "$(date -u +%H)" -ge 10 ]; then TZ=XXA-14; else TZ=XXB+12; fi
-    export TZ
-fi
+if [ "$(date -u +%H)" -ge 10 ]; then TZ=XXA-14; else TZ=XXB+12; fi
+export TZ
 
 # A Unix folder as Wine's Z: drive sees it.
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }

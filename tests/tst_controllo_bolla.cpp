@@ -84,6 +84,18 @@ bool calculatorAnswers()
 
 } // namespace
 
+// Makes the local day differ from UTC's, UTC+14 from 10:00 UTC and UTC-12 before:
+// on Unix for this process, through TZ; Windows' time zone is the session's, and
+// the test can only check that it is so.
+static bool farFromUtc()
+{
+#ifndef Q_OS_WIN
+    qputenv("TZ", QDateTime::currentDateTimeUtc().time().hour() >= 10 ? "<+14>-14" : "<-12>+12");
+    tzset();
+#endif
+    return QDate::currentDate() != QDateTime::currentDateTimeUtc().date();
+}
+
 class tst_Controllo_bolla : public QObject
 {
     Q_OBJECT
@@ -174,20 +186,30 @@ class tst_Controllo_bolla : public QObject
     // file half-written and the journal that undoes it, in crashed/.
     bool crashedWriter() const
     {
+        const QDir writer(folder.filePath("writer")), crashed(folder.filePath("crashed"));
         QDir(folder.path()).mkpath("writer");
         QDir(folder.path()).mkpath("crashed");
         QProcess sqlite;
-        sqlite.setWorkingDirectory(folder.filePath("writer"));
+        sqlite.setWorkingDirectory(writer.path());
         sqlite.start("sqlite3", {"bolla.db"});
         sqlite.write("CREATE TABLE numeri (titolo, sot_titolo, num_copert, dat_uscita, prz_copert, "
                      "prz_netto, fornitodl);\n"
                      "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
                      "2000) INSERT INTO numeri SELECT hex(randomblob(50)), '', i, '', 2, 1, 1 "
                      "FROM n;\nPRAGMA cache_size = 2;\nBEGIN;\nUPDATE numeri SET fornitodl = 2;\n"
-                     ".shell cp bolla.db bolla.db-journal ../crashed/\nROLLBACK;\n");
+                     "SELECT 'a metà';\n");
+        QByteArray said;
+        while (!said.contains("a met")) {
+            if (!sqlite.waitForReadyRead(10000))
+                return false;
+            said += sqlite.readAllStandardOutput();
+        }
+        bool copied = true;
+        for (const char *file : {"bolla.db", "bolla.db-journal"})
+            copied = QFile::copy(writer.filePath(file), crashed.filePath(file)) && copied;
+        sqlite.write("ROLLBACK;\n");
         sqlite.closeWriteChannel();
-        return sqlite.waitForFinished(10000) && sqlite.exitCode() == 0 &&
-               QFile::exists(folder.filePath("crashed/bolla.db-journal"));
+        return sqlite.waitForFinished(10000) && sqlite.exitCode() == 0 && copied;
     }
 
     // Rows of `numeri` as SQL values: titolo, sot_titolo, num_copert, dat_uscita
@@ -258,10 +280,8 @@ private slots:
             // day in UTC, SQLite's own date(). A time zone far from UTC makes that
             // so whatever the time of the run: on UTC's day the viewer would show
             // yesterday's or tomorrow's rows instead of today's.
-            qputenv("TZ",
-                    QDateTime::currentDateTimeUtc().time().hour() >= 10 ? "<+14>-14" : "<-12>+12");
-            tzset();
-            QVERIFY(QDate::currentDate() != QDateTime::currentDateTimeUtc().date());
+            QVERIFY2(farFromUtc(), "Windows has one time zone for the whole session: run "
+                                   "the test with it far from UTC, as scripts/wine-run.sh does");
         }
         // The tests' connection waits for no one: a lock it meets fails a test, not hangs it.
         owner.setConnectOptions(backend != SQLite ? "options='-c lock_timeout=2000'"
