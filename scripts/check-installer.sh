@@ -2,8 +2,8 @@
 # The Windows installer as a shop gets it, under Wine in an empty prefix: a silent
 # install puts the program, the Qt DLLs and plugins it needs, both Start-menu
 # entries and the installed-programs entry in place; the installed program paints
-# its start window and, with --bolla, the viewer over a database in a folder named
-# with an accent; the silent uninstall leaves nothing behind.
+# its start window and, with --bolla, the viewer's rows from a database in a folder
+# named with an accent; the silent uninstall leaves nothing behind.
 # Usage: scripts/check-installer.sh BUILD
 set -eu
 build=$(cd "$1" && pwd)
@@ -48,30 +48,34 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Environment]
 "QT_FORCE_STDERR_LOGGING"="1"
-"QT_LOGGING_RULES"="qt.widgets.painting.info=true"
+"QT_LOGGING_RULES"="qt.widgets.painting.info=true;plicanza.bolla.info=true"
 EOF
 "$wine" regedit /S 'Z:'"$(printf '%s' "$scratch/env.reg" | tr / '\\')"
-paints() { # WINDOW ARGUMENTS...: the installed program paints WINDOW within 60 s
-    window=$1
-    shift
-    log="$scratch/paint.log"
-    xvfb-run -a "$wine" "C:\\Program Files\\Plicanza\\plicanza.exe" "$@" >"$log" 2>&1 &
+shows() { # PATTERN WHAT ARGUMENTS...: the installed program logs PATTERN within 60 s
+    pattern=$1
+    what=$2
+    shift 2
+    log="$scratch/run.log"
+    # A UTF-8 Unix locale, so that Wine hands an accented argument over whole.
+    LANG=C.UTF-8 xvfb-run -a "$wine" "C:\\Program Files\\Plicanza\\plicanza.exe" "$@" \
+        >"$log" 2>&1 &
     pid=$!
     i=0
-    while ! grep -q "Flushing.* of $window(" "$log"; do
+    while ! grep -q "$pattern" "$log"; do
         i=$((i + 1))
-        kill -0 "$pid" 2>/dev/null || { cat "$log" >&2; fail "the program ended before painting $window"; }
-        [ "$i" -lt 600 ] || { cat "$log" >&2; fail "$window never painted"; }
+        kill -0 "$pid" 2>/dev/null || { cat "$log" >&2; fail "the program ended before it showed $what"; }
+        [ "$i" -lt 600 ] || { cat "$log" >&2; fail "the program never showed $what"; }
         sleep 0.1
     done
     kill "$pid" 2>/dev/null || true
     stop
-    echo "installer: the installed program painted $window"
+    echo "installer: the installed program showed $what"
 }
-paints plicanza
+shows "Flushing.* of plicanza(" "its start window"
 demo="$scratch/Città"
 sh "$top/scripts/demo_bolla.sh" "$demo" >/dev/null
-paints Controllo_bolla --bolla "Z:$(printf '%s' "$demo/Testo.udl" | tr / '\\')"
+shows "plicanza.bolla: righe [1-9]" "the viewer with the rows of the day" \
+    --bolla "Z:$(printf '%s' "$demo/Testo.udl" | tr / '\\')"
 
 "$wine" "C:\\Program Files\\Plicanza\\disinstalla.exe" /S
 "$(dirname "$wine")/wineserver" -w
