@@ -267,7 +267,8 @@ void tst_Plicanza::theProgram()
         QCOMPARE(program.state(), QProcess::Running);
         program.kill();
     }
-    QVERIFY(program.waitForFinished(30000));
+    // waitForFinished() fails on a process that has already ended.
+    QVERIFY(program.state() == QProcess::NotRunning || program.waitForFinished(30000));
     if (status >= 0)
         QCOMPARE(program.exitCode(), status);
 }
