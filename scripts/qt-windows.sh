@@ -56,8 +56,14 @@ if ! apt-get source --print-uris -qq "qt6-base=$qt_version" >/dev/null 2>&1; the
         echo "  sh scripts/qt-windows.sh" >&2
         exit 1
     fi
-    sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
-        >/etc/apt/sources.list.d/edicola-deb-src.sources
+    # The same archives as the binary packages, for sources.
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+        sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
+            >/etc/apt/sources.list.d/edicola-deb-src.sources
+    else
+        sed -n -e 's/^deb /deb-src /p' /etc/apt/sources.list \
+            >/etc/apt/sources.list.d/edicola-deb-src.list
+    fi
     apt-get update -q
 fi
 
