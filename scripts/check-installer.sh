@@ -20,6 +20,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 stop() { "$(dirname "$wine")/wineserver" -k 2>/dev/null || true; }
 trap 'stop; rm -rf "$scratch"' EXIT
 fail() { echo "installer: $*" >&2; exit 1; }
+# A Unix path as Wine's Z: drive sees it.
+windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 "$wine" wineboot --init >/dev/null 2>&1
 
 "$wine" "$setup" /S
@@ -50,7 +52,7 @@ REGEDIT4
 "QT_FORCE_STDERR_LOGGING"="1"
 "QT_LOGGING_RULES"="qt.widgets.painting.info=true;plicanza.bolla.info=true"
 EOF
-"$wine" regedit /S 'Z:'"$(printf '%s' "$scratch/env.reg" | tr / '\\')"
+"$wine" regedit /S "$(windows_path "$scratch/env.reg")"
 shows() { # PATTERN WHAT ARGUMENTS...: the installed program logs PATTERN within 60 s
     pattern=$1
     what=$2
@@ -75,7 +77,7 @@ shows "Flushing.* of plicanza(" "its start window"
 demo="$scratch/Città"
 sh "$top/scripts/demo_bolla.sh" "$demo" >/dev/null
 shows "plicanza.bolla: righe [1-9]" "the viewer with the rows of the day" \
-    --bolla "Z:$(printf '%s' "$demo/Testo.udl" | tr / '\\')"
+    --bolla "$(windows_path "$demo/Testo.udl")"
 
 "$wine" "C:\\Program Files\\Plicanza\\disinstalla.exe" /S
 "$(dirname "$wine")/wineserver" -w
