@@ -120,13 +120,13 @@ std::optional<int> start(const CommandLine &line)
         tellUser(line.message + u'\n' + usage(), true);
         return 2;
     case CommandLine::Viewer:
-        look::apply();
-        logRows(plicanza::MostraControlloBolla(line.dataLinkFile));
-        return std::nullopt;
     case CommandLine::StartWindow:
         break;
     }
     look::apply();
-    forms::show(forms::defaultInstance<plicanza>());
+    if (line.action == CommandLine::Viewer)
+        logRows(plicanza::MostraControlloBolla(line.dataLinkFile));
+    else
+        forms::show(forms::defaultInstance<plicanza>());
     return std::nullopt;
 }
