@@ -4,7 +4,6 @@
 
 #include <QFileInfo>
 #include <QSqlError>
-#include <QSysInfo>
 
 namespace bolla {
 
@@ -230,6 +229,7 @@ QString providerFailure(ProviderError error, const QString &dataLinkFile, const 
                               "(Data Source).")
             .arg(dataLinkFile);
     case ProviderError::None:
+    case ProviderError::NoAccessDriver: // accessdrivermessage.h
         break;
     }
     return {};
@@ -240,28 +240,6 @@ QString missingQtDriver(const QString &driver, const QString &dataLinkFile)
     return QStringLiteral("Manca il driver Qt %1, necessario per il database indicato dal file di "
                           "collegamento dati \"%2\".")
         .arg(driver, dataLinkFile);
-}
-
-QString missingAccessDriver(const QSqlError &error, const FailureContext &context)
-{
-    const QString sentence =
-        QStringLiteral("Manca il driver ODBC \"%1\", necessario per il database Access indicato "
-                       "dal file di collegamento dati \"%2\". ")
-            .arg(QLatin1String(kAccessOdbcDriver), context.dataLinkFile);
-#ifdef Q_OS_WIN
-    const QString how = QStringLiteral("Lo installa Microsoft Access Database Engine (Access "
-                                       "Database Engine Redistributable, nella versione a %1 bit "
-                                       "come questo programma), che si scarica gratis dal sito "
-                                       "di Microsoft")
-                            .arg(QSysInfo::WordSize);
-#else
-    const QString how = QStringLiteral("Microsoft lo distribuisce solo per Windows, con Microsoft "
-                                       "Access Database Engine: su questo sistema il database "
-                                       "Access si apre solo se vi si installa un driver ODBC per "
-                                       "Access con quel nome; altrimenti usare il programma su "
-                                       "Windows");
-#endif
-    return withEngineText(sentence + how, error, context);
 }
 
 QString openFailure(const QSqlError &error, const FailureContext &context)

@@ -32,9 +32,6 @@ struct FailureContext
 QString dataLinkFailure(const ParsedDataLink &link, const QString &dataLinkFile);
 QString providerFailure(ProviderError error, const QString &dataLinkFile, const QString &provider);
 QString missingQtDriver(const QString &driver, const QString &dataLinkFile);
-// An Access database with no Access ODBC driver installed: which driver, and
-// how the shop gets it.
-QString missingAccessDriver(const QSqlError &error, const FailureContext &context);
 QString openFailure(const QSqlError &error, const FailureContext &context);
 QString readFailure(const QSqlError &error, const FailureContext &context);
 

@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QString>
+#include <string>
+#include <vector>
 
 namespace bolla {
 
-// Whether the ODBC driver manager lists a driver by this name: Windows'
-// registry, or unixODBC's and iODBC's odbcinst.ini files.
-bool odbcDriverInstalled(const QString &name);
+// The names of the ODBC drivers this program can load, as the driver manager
+// lists them: on Windows those of the program's own bitness, elsewhere the
+// sections of unixODBC's and iODBC's odbcinst.ini files.
+std::vector<std::string> installedOdbcDrivers();
 
 } // namespace bolla

@@ -1,5 +1,6 @@
 #include "bolla/reader.h"
 
+#include "bolla/accessdrivermessage.h"
 #include "bolla/datalink/datalinkfile.h"
 #include "bolla/datalink/providermapping.h"
 #include "bolla/failuremessages.h"
@@ -127,7 +128,12 @@ Rows Reader::read()
         return rows;
     }
     const MappedConnection mapped =
-        connectionFor(link.init, toPath(QFileInfo(m_dataLinkFile).absolutePath()), m_timeouts);
+        connectionFor(link.init, toPath(QFileInfo(m_dataLinkFile).absolutePath()), m_timeouts,
+                      installedOdbcDrivers);
+    if (mapped.error == ProviderError::NoAccessDriver) {
+        rows.failure = missingAccessDriver(mapped.accessDrivers, m_dataLinkFile);
+        return rows;
+    }
     if (mapped.error != ProviderError::None) {
         rows.failure =
             providerFailure(mapped.error, m_dataLinkFile, fromStd(link.init.value("Provider")));
@@ -149,10 +155,7 @@ Rows Reader::read()
     {
         QSqlError error;
         QSqlDatabase db = openReadOnly(settings, name, error);
-        const QString odbcDriver = fromStd(mapped.odbcDriver);
-        if (error.isValid() && !odbcDriver.isEmpty() && !odbcDriverInstalled(odbcDriver))
-            rows.failure = missingAccessDriver(error, context);
-        else if (error.isValid())
+        if (error.isValid())
             rows.failure = openFailure(error, context);
         else if (!isInterruptionRequested())
             rows = query(db, driver, context);

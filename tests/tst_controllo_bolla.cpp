@@ -28,6 +28,16 @@ const bolla::Timeouts kQuick{2, 300};
 // Long enough for what a test does while the viewer waits for a lock.
 const bolla::Timeouts kPatient{2, 20000};
 const QString kOwner = "owner";
+// Where the shop gets an Access driver: on Windows, in the program's own bitness,
+// Jet's with Windows itself; elsewhere only on Windows.
+#ifdef Q_OS_WIN
+const QString kAccessDriversFrom =
+    QStringLiteral("a %1 bit, come questo programma|\"Microsoft Access Driver (*.mdb)\" fa parte "
+                   "di Windows|Access Database Engine a %1 bit")
+        .arg(QSysInfo::WordSize);
+#else
+const QString kAccessDriversFrom = QStringLiteral("solo per Windows");
+#endif
 
 // Through the tests' own connection, which owns the data.
 bool exec(const QString &sql)
@@ -502,7 +512,9 @@ private slots:
             {"ODBC: no such data source", "Provider=MSDASQL.1;Data Source=Nessuna;Password=Segreta", {},
              "Impossibile aprire il database|Data source name not found"},
             {"Access database, no Access ODBC driver", "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=bolla.mdb;Jet OLEDB:Database Password=Segreta", {},
-             "Manca il driver ODBC \"Microsoft Access Driver (*.mdb, *.accdb)\"|Microsoft Access Database Engine"},
+             "Manca un driver ODBC per Access, \"Microsoft Access Driver (*.mdb)\" oppure \"Microsoft Access Driver (*.mdb, *.accdb)\", necessario|" + kAccessDriversFrom},
+            {"Access .accdb database, no ACE ODBC driver", "Provider=Microsoft.ACE.OLEDB.12.0;Data Source=bolla.accdb;Jet OLEDB:Database Password=Segreta", {},
+             "Manca il driver ODBC \"Microsoft Access Driver (*.mdb, *.accdb)\", necessario|Microsoft Access Database Engine"},
             {"no database file", "Data Source=manca.db;Password=Segreta", {}, "Il database \"" + QDir::toNativeSeparators(folder.filePath("manca.db")) + "\"|non esiste", !server},
             {"not a database", "Data Source=Testo.udl;Password=Segreta", {}, "non è un database SQLite|file is not a database", !server},
             {"writer stopped mid-commit", "Data Source=crashed/bolla.db;Password=Segreta", "crashed", "a metà di un aggiornamento|" + QDir::toNativeSeparators("crashed/bolla.db-journal"), !server},

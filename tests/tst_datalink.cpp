@@ -1,4 +1,5 @@
 #include "bolla/datacontrol.h"
+#include "bolla/datalink/accessdrivers.h"
 #include "bolla/datalink/datalinkfile.h"
 #include "bolla/datalink/initstringparser.h"
 #include "bolla/datalink/paths.h"
@@ -129,11 +130,11 @@ private slots:
             "QODBC|DSN=b;PWD={x;}}y}||-1||", "x;}y");
         // Jet and ACE: the Access ODBC driver, read-only, on the file beside the link.
         row("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=bolla.mdb;Persist Security Info=False", P::None,
-            "QODBC|DRIVER={Microsoft Access Driver (*.mdb, *.accdb)};DBQ=/links/bolla.mdb;ReadOnly=1||-1||");
+            "QODBC|DRIVER={Microsoft Access Driver (*.mdb)};DBQ=/links/bolla.mdb;ReadOnly=1||-1||");
         row("Provider=Microsoft.ACE.OLEDB.12.0;User ID=Admin;Data Source=/dati/Città bolla.accdb;Mode=Share Deny None;Jet OLEDB:Database Password=\"se;gr}eta\";Jet OLEDB:Engine Type=6;Jet OLEDB:Database Locking Mode=1;Jet OLEDB:Global Bulk Transactions=1", P::None,
             "QODBC|DRIVER={Microsoft Access Driver (*.mdb, *.accdb)};DBQ=/dati/Città bolla.accdb;ReadOnly=1;PWD={se;gr}}eta}||-1||", "se;gr}eta");
         row("Provider=Microsoft.Jet.OLEDB;Data Source=../b.mdb;Jet OLEDB:System database=w.mdw;User ID=ada;Password=pw", P::None,
-            "QODBC|DRIVER={Microsoft Access Driver (*.mdb, *.accdb)};DBQ=/links/../b.mdb;ReadOnly=1;SystemDB=/links/w.mdw;UID=ada;PWD={pw}||-1||", "pw");
+            "QODBC|DRIVER={Microsoft Access Driver (*.mdb)};DBQ=/links/../b.mdb;ReadOnly=1;SystemDB=/links/w.mdw;UID=ada;PWD={pw}||-1||", "pw");
         row("Provider=SQLite", P::NoDataSource);
         row("Provider=QODBC", P::NoDataSource);
         row("Provider=Microsoft.ACE.OLEDB.12.0;Jet OLEDB:Database Password=x", P::NoDataSource);
@@ -159,6 +160,60 @@ private slots:
                   std::to_string(c.port) + '|' + c.userName + '|' + c.password)),
               "connection");
         QTEST(QString::fromStdString(mapped.password), "secret");
+    }
+
+    // The Access driver a Jet or ACE link takes among those installed: its own
+    // first, else the other where the file allows; "-" where none will do.
+    void accessDriver_data()
+    {
+        QTest::addColumn<QString>("init");
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("driver");
+        const QString jet = kJetOdbcDriver;
+        const QString ace = kAceOdbcDriver;
+        const QString jetMdb = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=b.mdb";
+        const QString aceMdb = "Provider=Microsoft.ACE.OLEDB.12.0;Data Source=F:\\Bolla\\b.MDB";
+        const QString jetAccdb = "Provider=Microsoft.Jet.OLEDB;Data Source=b.accdb";
+        const QString aceAccdb = "Provider=Microsoft.ACE.OLEDB.16.0;Data Source=B.ACCDB";
+        const auto row = [](const char *name, const QString &init, const QStringList &installed,
+                            const QString &driver) {
+            QTest::addRow("%s", name) << init << installed << driver;
+        };
+        row("Jet, both", jetMdb, {ace, jet}, jet);
+        row("ACE, both", aceMdb, {jet, ace}, ace);
+        row("Jet, only ACE's", jetMdb, {"PostgreSQL Unicode", ace}, ace);
+        row("ACE, only Jet's", aceMdb, {jet}, jet);
+        row("Jet, in another case", jetMdb, {jet.toUpper()}, jet);
+        row("Jet, .accdb, both", jetAccdb, {jet, ace}, ace);
+        row("ACE, .accdb, only Jet's", aceAccdb, {jet}, "-");
+        row("Jet, none", jetMdb, {"PostgreSQL Unicode", jet + " 2", "SQLite3"}, "-");
+        row("ACE, nothing installed", aceMdb, {}, "-");
+    }
+    void accessDriver()
+    {
+        QFETCH(QString, init);
+        QFETCH(QStringList, installed);
+        QFETCH(QString, driver);
+        const ParsedInitString parsed = parseInitString(init.toStdString());
+        QCOMPARE(parsed.error, E::None);
+        int asked = 0;
+        const MappedConnection mapped = connectionFor(parsed.init, "/links", {}, [&] {
+            ++asked;
+            std::vector<std::string> names;
+            for (const QString &name : installed)
+                names.push_back(name.toStdString());
+            return names;
+        });
+        QCOMPARE(asked, 1);
+        if (driver == "-") {
+            QCOMPARE(mapped.error, P::NoAccessDriver);
+            QVERIFY(!mapped.accessDrivers.empty());
+            return;
+        }
+        QCOMPARE(mapped.error, P::None);
+        QVERIFY2(QString::fromStdString(mapped.settings.databaseName)
+                     .startsWith("DRIVER={" + driver + "};DBQ="),
+                 mapped.settings.databaseName.c_str());
     }
 
     // A drive path as a data link file copied from the shop's PC names it, where

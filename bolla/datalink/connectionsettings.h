@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace bolla {
 
@@ -32,6 +34,7 @@ enum class ProviderError {
     UnknownProvider,
     NoDataSource, // a link naming no database
     BadPort,
+    NoAccessDriver, // none of the Access ODBC drivers the database needs is installed
 };
 
 struct MappedConnection
@@ -42,11 +45,12 @@ struct MappedConnection
     // wherever in the connection they go.
     std::string user;
     std::string password;
-    // The ODBC driver the connection names, when the shop must install it.
-    std::string odbcDriver;
+    // An Access database's ODBC drivers that can open it, the link's own first.
+    std::vector<std::string> accessDrivers;
 };
 
-// The ODBC driver of Access databases, which Jet and ACE links need.
-inline constexpr const char *kAccessOdbcDriver = "Microsoft Access Driver (*.mdb, *.accdb)";
+// The names of the ODBC drivers installed, asked for only by a link that needs
+// one of them.
+using InstalledOdbcDrivers = std::function<std::vector<std::string>()>;
 
 } // namespace bolla

@@ -1,5 +1,6 @@
 #include "bolla/datalink/odbcmapping.h"
 
+#include "bolla/datalink/accessdrivers.h"
 #include "bolla/datalink/keytext.h"
 #include "bolla/datalink/odbcstring.h"
 #include "bolla/datalink/paths.h"
@@ -73,19 +74,26 @@ MappedConnection odbcConnection(const InitString &init, const Timeouts &timeouts
 }
 
 MappedConnection accessConnection(const InitString &init, const std::filesystem::path &linkFolder,
-                                  const Timeouts &timeouts)
+                                  const Timeouts &timeouts, const InstalledOdbcDrivers &installed)
 {
     MappedConnection result;
     result.settings.driver = "QODBC";
-    result.odbcDriver = kAccessOdbcDriver;
     const std::string dataSource = init.value("Data Source");
     if (trimmed(dataSource).empty()) {
         result.error = ProviderError::NoDataSource;
         return result;
     }
+    const std::filesystem::path database = fileBeside(linkFolder, dataSource);
+    result.accessDrivers = accessDriversFor(providerName(init.value("Provider")), database);
+    const std::string driver = installed ? firstInstalled(result.accessDrivers, installed())
+                                         : result.accessDrivers.front();
+    if (driver.empty()) {
+        result.error = ProviderError::NoAccessDriver;
+        return result;
+    }
     OdbcString odbc;
-    odbc.add("DRIVER", kAccessOdbcDriver, true);
-    odbc.add("DBQ", utf8FromPath(fileBeside(linkFolder, dataSource)));
+    odbc.add("DRIVER", driver, true);
+    odbc.add("DBQ", utf8FromPath(database));
     // The driver's own read-only switch, besides the access mode.
     odbc.add("ReadOnly", "1");
     // A workgroup's users: then User ID and Password are its login; otherwise

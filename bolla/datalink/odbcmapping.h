@@ -13,10 +13,13 @@ namespace bolla {
 // to the ODBC driver. Read-only through the ODBC access mode.
 MappedConnection odbcConnection(const InitString &init, const Timeouts &timeouts);
 
-// A Jet or ACE link to an Access database, through the Access ODBC driver: the
-// file from Data Source (relative to `linkFolder`), read-only, the database
-// password as PWD. Jet's own settings do not apply.
+// A Jet or ACE link to an Access database, through an Access ODBC driver: the
+// first of those `installed` lists that opens the file, the provider's own
+// first (without `installed`, the provider's own); the file from Data Source
+// (relative to `linkFolder`), read-only, the database password as PWD. Jet's
+// own settings do not apply.
 MappedConnection accessConnection(const InitString &init, const std::filesystem::path &linkFolder,
-                                  const Timeouts &timeouts);
+                                  const Timeouts &timeouts,
+                                  const InstalledOdbcDrivers &installed = {});
 
 } // namespace bolla

@@ -111,7 +111,7 @@ bool oneOf(std::string_view name, std::initializer_list<std::string_view> names)
 }
 
 MappedConnection connectionFor(const InitString &init, const std::filesystem::path &linkFolder,
-                               const Timeouts &timeouts)
+                               const Timeouts &timeouts, const InstalledOdbcDrivers &installed)
 {
     const std::string providerValue = init.value("Provider");
     const std::string_view provider = providerName(providerValue);
@@ -122,7 +122,7 @@ MappedConnection connectionFor(const InitString &init, const std::filesystem::pa
     if (oneOf(provider, {"QODBC", "MSDASQL"}))
         return odbcConnection(init, timeouts);
     if (oneOf(provider, {"Microsoft.Jet.OLEDB", "Microsoft.ACE.OLEDB"}))
-        return accessConnection(init, linkFolder, timeouts);
+        return accessConnection(init, linkFolder, timeouts, installed);
     MappedConnection result;
     result.error = ProviderError::UnknownProvider;
     return result;
