@@ -1,6 +1,9 @@
-# Windows has an installer of its own, made with makensis.
+# Windows has an installer of its own, made with makensis where it is
+# cross-compiled on Debian; a native build ships with its kit's windeployqt.
 if(WIN32)
-    include(${CMAKE_CURRENT_LIST_DIR}/windows/windows.cmake)
+    if(CMAKE_CROSSCOMPILING AND CMAKE_HOST_UNIX)
+        include(${CMAKE_CURRENT_LIST_DIR}/windows/windows.cmake)
+    endif()
     return()
 endif()
 

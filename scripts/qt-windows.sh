@@ -1,14 +1,21 @@
 #!/bin/sh
-# Qt for 64-bit Windows, cross-compiled from Debian's own qt6-base source with
+# Qt for 32-bit Windows, cross-compiled from Debian's own qt6-base source with
 # Debian's MinGW-w64, and a Windows sqlite3.exe from Debian's sqlite3 source for the
 # viewer's tests. Built once per machine into a cache outside the build tree, keyed
-# by everything that shapes it; prints the installed prefix as its last line.
+# by everything that shapes it.
 #
 # Usage: sh scripts/qt-windows.sh [--print]   (--print: the prefix, building nothing)
+# Its standard output is the installed prefix and nothing else, so that a caller
+# can take it as a value; everything else, apt's lines included, goes to stderr.
 set -eu
+exec 3>&1 1>&2
 top=$(cd "$(dirname "$0")/.." && pwd)
 cache=${EDICOLA_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/edicola-windows}
-host=x86_64-w64-mingw32
+# apt's configuration folder, where a deb-src line is added; moved only by the
+# first-run check, which must not change the machine's own.
+apt_etc=${EDICOLA_APT_ETC:-/etc/apt}
+host=i686-w64-mingw32
+toolchain=$top/packaging/windows/mingw-w64-i686.cmake
 
 # Only what the program and its tests use: Widgets, Sql (SQLite, ODBC), Test, and
 # Network without TLS for the test that plays a silent server. Direct2D and
@@ -27,13 +34,13 @@ qt_options="-release -shared -nomake examples -nomake tests
 version_of() { dpkg-query -W -f='${Version}' "$1" 2>/dev/null || true; }
 qt_version=$(version_of qt6-base-dev)
 sqlite_version=$(version_of sqlite3)
-mingw_version=$(version_of g++-mingw-w64-x86-64-posix)
+mingw_version=$(version_of g++-mingw-w64-i686-posix)
 if [ -z "$qt_version" ] || [ -z "$sqlite_version" ] || [ -z "$mingw_version" ]; then
     echo "qt-windows.sh: run 'sh scripts/deps.sh windows' first" >&2
     exit 1
 fi
 key=$(printf '%s\n' "$qt_version" "$sqlite_version" "$mingw_version" "$qt_options" |
-    cat - "$top/packaging/windows/mingw-w64.cmake" | sha256sum | cut -c1-16)
+    cat - "$toolchain" | sha256sum | cut -c1-16)
 prefix=$cache/qt-$key
 
 # Qt's Italian texts are Debian's, the same for every system.
@@ -44,10 +51,10 @@ translations() {
 
 if [ "${1:-}" = "--print" ] || [ -f "$prefix/.complete" ]; then
     [ "${1:-}" = "--print" ] || translations
-    echo "$prefix"
+    echo "$prefix" >&3
     exit 0
 fi
-echo "qt-windows.sh: building Qt for Windows into $prefix (about half an hour on 2 cores)" >&2
+echo "qt-windows.sh: building Qt for Windows into $prefix (about 20 minutes on 2 idle cores)"
 
 # The host Qt's own source version, so that its tools match the Windows libraries.
 if ! apt-get source --print-uris -qq "qt6-base=$qt_version" >/dev/null 2>&1; then
@@ -57,12 +64,12 @@ if ! apt-get source --print-uris -qq "qt6-base=$qt_version" >/dev/null 2>&1; the
         exit 1
     fi
     # The same archives as the binary packages, for sources.
-    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-        sed -e 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
-            >/etc/apt/sources.list.d/edicola-deb-src.sources
+    if [ -f "$apt_etc/sources.list.d/debian.sources" ]; then
+        sed -e 's/^Types: deb$/Types: deb-src/' "$apt_etc/sources.list.d/debian.sources" \
+            >"$apt_etc/sources.list.d/edicola-deb-src.sources"
     else
-        sed -n -e 's/^deb /deb-src /p' /etc/apt/sources.list \
-            >/etc/apt/sources.list.d/edicola-deb-src.list
+        sed -n -e 's/^deb /deb-src /p' "$apt_etc/sources.list" \
+            >"$apt_etc/sources.list.d/edicola-deb-src.list"
     fi
     apt-get update -q
 fi
@@ -90,7 +97,7 @@ cd build
 # shellcheck disable=SC2086 # the options are words
 "../$qtsrc/configure" -prefix "$prefix" -xplatform win32-g++ \
     -qt-host-path /usr $qt_options -- -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$top/packaging/windows/mingw-w64.cmake" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
     >configure.log 2>&1 || { tail -n 60 configure.log >&2; exit 1; }
 cmake --build . --parallel "$jobs" >build.log 2>&1 || { tail -n 60 build.log >&2; exit 1; }
@@ -101,4 +108,4 @@ translations
 touch "$prefix/.complete"
 cd "$cache"
 rm -rf "$work"
-echo "$prefix"
+echo "$prefix" >&3

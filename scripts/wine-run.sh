@@ -1,17 +1,27 @@
 #!/bin/sh
 # Runs a program of the Windows build under Wine, in a prefix of the project's own
-# that looks like a shop's Windows 10 PC: its system colours, the offscreen
-# platform for tests, the fonts the windows name. CTest runs every Windows test
-# through this.
+# that looks like a shop's 64-bit Windows 10 PC: its system colours, the offscreen
+# platform for tests, the fonts the windows name. The program is 32-bit, as on
+# the shop's PC; it runs beside Windows' own 64-bit parts. CTest runs every
+# Windows test through this.
 #
 # Usage: sh scripts/wine-run.sh PROGRAM.exe [ARGUMENTS...]
+# EDICOLA_WINEPREFIX moves the prefix; a folder that is not empty and was not
+# made here is refused, never emptied.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
+export WINEPREFIX="${EDICOLA_WINEPREFIX:-$top/build/windows/wine}"
+# A prefix is made here, marked as ours; only ours is ever emptied.
+ours() { [ -f "$1/.edicola" ] || [ -f "$1/.edicola-making" ]; }
+if [ -d "$WINEPREFIX" ] && ! ours "$WINEPREFIX" && [ -n "$(ls -A "$WINEPREFIX")" ]; then
+    echo "wine-run.sh: $WINEPREFIX is not empty and is no prefix of this project's;" \
+        "name an empty or new folder in EDICOLA_WINEPREFIX" >&2
+    exit 1
+fi
+
 qt=$(sh "$top/scripts/qt-windows.sh" --print)
 wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
-
-export WINEPREFIX="${EDICOLA_WINEPREFIX:-$top/build/windows/wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 
@@ -24,9 +34,13 @@ export TZ
 # A Unix folder as Wine's Z: drive sees it.
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 
-runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+# The MinGW runtime DLLs come from the compiler's folder, and libwinpthread from a
+# folder of its own: MinGW's lib folder also holds a 32-bit zlib1.dll, which
+# Wine's own 64-bit DLLs would then load, and wineboot dies.
+runtime=$(dirname "$(i686-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+pthread=$(i686-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)
 WINEPATH="$(windows_path "$qt/bin");$(windows_path "$qt/tools");$(windows_path "$runtime")"
-WINEPATH="$WINEPATH;$(windows_path /usr/x86_64-w64-mingw32/lib)"
+WINEPATH="$WINEPATH;C:\\mingw-runtime"
 export WINEPATH
 
 if [ ! -f "$WINEPREFIX/.edicola" ]; then
@@ -35,8 +49,12 @@ if [ ! -f "$WINEPREFIX/.edicola" ]; then
     exec 9>"$WINEPREFIX.lock"
     flock 9
     if [ ! -f "$WINEPREFIX/.edicola" ]; then
-        rm -rf "$WINEPREFIX"
+        if ours "$WINEPREFIX"; then rm -rf "$WINEPREFIX"; fi
+        mkdir -p "$WINEPREFIX"
+        touch "$WINEPREFIX/.edicola-making"
         "$wine" wineboot --init >/dev/null 2>&1
+        mkdir -p "$WINEPREFIX/drive_c/mingw-runtime"
+        cp "$pthread" "$WINEPREFIX/drive_c/mingw-runtime/"
         fonts="$WINEPREFIX/drive_c/fonts"
         mkdir -p "$fonts"
         for f in /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf \
@@ -47,8 +65,10 @@ if [ ! -f "$WINEPREFIX/.edicola" ]; then
         "$wine" regedit /S "$(windows_path "$top/packaging/windows/wine-prefix.reg")"
         "$(dirname "$wine")/wineserver" -w 2>/dev/null || true
         touch "$WINEPREFIX/.edicola"
+        rm -f "$WINEPREFIX/.edicola-making"
     fi
     exec 9>&-
 fi
 
-exec "$wine" "$@"
+# The program is 32-bit: Wine's 32-bit loader runs it in this 64-bit prefix.
+exec /usr/lib/wine/wine "$@"

@@ -1,4 +1,5 @@
-# What the Windows installer carries, laid out as `cmake --install` puts it: the
+# The Windows build cross-compiled on Debian: what runs it under Wine, and what
+# the Windows installer carries, laid out as `cmake --install` puts it: the
 # program beside exactly the Qt and MinGW runtime DLLs it loads, the plugins it
 # uses (platform, SQLite and ODBC drivers, the picture's GIF format), Qt's Italian
 # texts, and Kaushan Script (SIL Open Font License), the brush script that stands
@@ -18,13 +19,10 @@ foreach(plugin IN LISTS qt_plugins)
     install(FILES $<TARGET_FILE:${plugin}> DESTINATION plugins/${type})
 endforeach()
 
-foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
-                    OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(NOT IS_ABSOLUTE "${path}")
-        find_file(path ${runtime} PATHS /usr/x86_64-w64-mingw32/lib NO_DEFAULT_PATH
-                  NO_CACHE REQUIRED)
-    endif()
+# The MinGW runtime of 32-bit x86: its libgcc unwinds with DWARF, not SEH.
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-runtime.cmake)
+foreach(runtime libstdc++-6.dll libgcc_s_dw2-1.dll libwinpthread-1.dll)
+    edicola_mingw_runtime(path ${CMAKE_CXX_COMPILER} ${CMAKE_FIND_ROOT_PATH} ${runtime})
     install(FILES ${path} DESTINATION .)
 endforeach()
 
@@ -60,10 +58,14 @@ set(stage ${CMAKE_BINARY_DIR}/stage)
 add_custom_target(installer
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
     COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${stage} --strip
-    COMMAND ${CMAKE_COMMAND} -DSTAGE=${stage} -DOUT=${CMAKE_BINARY_DIR}/uninstall-list.nsh
+    COMMAND ${CMAKE_COMMAND} -DSTAGE=${stage}
+            -DEARLIER=${CMAKE_CURRENT_LIST_DIR}/earlier-files.txt
+            -DOUT=${CMAKE_BINARY_DIR}/uninstall-list.nsh
+            -DOUT_EARLIER=${CMAKE_BINARY_DIR}/earlier-list.nsh
             -P ${CMAKE_CURRENT_LIST_DIR}/uninstall-list.cmake
     COMMAND ${MAKENSIS} -V2 -DSTAGE=${stage} -DVERSION=${PROJECT_VERSION}
             -DUNINSTALL_LIST=${CMAKE_BINARY_DIR}/uninstall-list.nsh
+            -DEARLIER_LIST=${CMAKE_BINARY_DIR}/earlier-list.nsh
             -DOUTFILE=${CMAKE_BINARY_DIR}/plicanza-setup.exe
             ${CMAKE_CURRENT_LIST_DIR}/plicanza.nsi
     DEPENDS plicanza
