@@ -445,18 +445,28 @@ private slots:
             const int heading = headings->sectionSizeHint(c);
             QVERIFY2(grid->columnWidth(c) >= (c < 2 ? heading : needed(c)), qPrintable(name));
         }
+        // The titles are cut (their tooltip below): the subtitles, which need
+        // less than half of the text columns' room, take just what they need.
+        const int subtitles = needed(1);
+        QCOMPARE(grid->columnWidth(1), subtitles);
 
         // No order is given: the first rows hold both titles. A tooltip shows
-        // only what the cell cannot.
-        const auto tooltip = [grid](const QString &shown) {
+        // only what the cell cannot, its margins left out.
+        const auto tooltip = [grid](const QString &shown, int column = 0) {
             const QModelIndex at =
-                grid->model()->match(grid->model()->index(0, 0), Qt::DisplayRole, shown).value(0);
+                grid->model()
+                    ->match(grid->model()->index(0, column), Qt::DisplayRole, shown)
+                    .value(0);
             const QPoint centre = grid->visualRect(at).center();
             QHelpEvent help(QEvent::ToolTip, centre, grid->viewport()->mapToGlobal(centre));
             QCoreApplication::sendEvent(grid->viewport(), &help);
             return QToolTip::isVisible() ? QToolTip::text() : QString();
         };
         QCOMPARE(tooltip("Oggi"), QString());
+        const QString subtitle = "Con la guida ai programmi TV";
+        QCOMPARE(tooltip(subtitle, 1), QString());
+        grid->setColumnWidth(1, subtitles - 1); // one pixel short of the margin
+        QCOMPARE(tooltip(subtitle, 1), subtitle);
         QCOMPARE(tooltip(title), title);
     }
 
