@@ -8,6 +8,7 @@
 #include "bolla/datalink/datalinkfile.h"
 #include "bolla/datalink/providermapping.h"
 #include "bolla/failuremessages.h"
+#include "bolla/lockwaits.h"
 #include "bolla/qtpaths.h"
 #include "bolla/readonlyconnection.h"
 #include "bolla/recordsource.h"
@@ -245,6 +246,18 @@ class tst_Controllo_bolla : public QObject
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // The connection the viewer opens from its data link file, as "probe".
+    QSqlDatabase viewersConnection(QSqlError &error)
+    {
+        const QString link = writeDataLink(dataLink());
+        const bolla::ParsedDataLink parsed = bolla::loadDataLinkFile(bolla::toPath(link));
+        const bolla::MappedConnection mapped =
+            bolla::connectionFor(parsed.init, bolla::toPath(folder.path()), kQuick);
+        if (mapped.error != bolla::ProviderError::None)
+            qFatal("the backend's own data link file maps to no connection");
+        return bolla::openReadOnly(mapped.settings, "probe", error);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -475,21 +488,34 @@ private slots:
     {
         QVERIFY(insert({"'Oggi', 'o', 1, @0, 2, 1.5, 1"}));
         const QByteArray before = checksum();
-        const QString link = writeDataLink(dataLink());
-        const bolla::ParsedDataLink parsed = bolla::loadDataLinkFile(bolla::toPath(link));
-        const bolla::MappedConnection mapped =
-            bolla::connectionFor(parsed.init, bolla::toPath(folder.path()), kQuick);
-        QCOMPARE(mapped.error, bolla::ProviderError::None);
         QSqlError error;
         const auto removed = qScopeGuard([] { QSqlDatabase::removeDatabase("probe"); });
         {
-            QSqlDatabase db = bolla::openReadOnly(mapped.settings, "probe", error);
+            QSqlDatabase db = viewersConnection(error);
             QVERIFY2(!error.isValid(), qPrintable(error.text()));
             QSqlQuery write(db);
             QVERIFY(!write.exec("DELETE FROM numeri"));
             QVERIFY(!write.exec("CREATE TABLE intruso (x integer)"));
         }
         QCOMPARE(checksum(), before);
+    }
+
+    // The server's lock waits come back in slices, or the reader hears that
+    // they do not: a setting the server refuses, here a slice out of range.
+    void serverLockWaitsInSlices()
+    {
+        if (backend == SQLite)
+            QSKIP("a server's case");
+        QSqlError error;
+        const auto removed = qScopeGuard([] { QSqlDatabase::removeDatabase("probe"); });
+        QSqlDatabase db = viewersConnection(error);
+        QVERIFY2(!error.isValid(), qPrintable(error.text()));
+        QVERIFY(!bolla::sliceServerLockWaits(db, -1));
+        QVERIFY(bolla::sliceServerLockWaits(db));
+        QSqlQuery show(db);
+        QVERIFY(show.exec("SHOW lock_timeout") && show.next());
+        QCOMPARE(show.value(0).toString(),
+                 QString("%1ms").arg(bolla::kServerLockWaitSliceMilliseconds));
     }
 
     // Every way the window comes up without rows: grid and labels empty and a
