@@ -1,6 +1,7 @@
 // What the viewer makes of single values and errors, away from any database:
 // the cases a test server cannot give, as an engine set to Italian or Access.
 
+#include "bolla/cellvalues.h"
 #include "bolla/failuremessages.h"
 #include "bolla/lockwaits.h"
 
@@ -54,6 +55,30 @@ private slots:
         QCOMPARE(bolla::heldByAnother(error, driver), tryAgain);
         const QString message = bolla::readFailure(error, {"Testo.udl", driver, {}, {}, {}});
         QVERIFY2(message.contains("occupato da un altro programma") == busy, qPrintable(message));
+    }
+
+    // Access keeps a date as a date and time at midnight, and ODBC hands it
+    // over so: the date alone, as for a date; a time only when there is one.
+    void dates_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("shown");
+
+        const QDate day(2026, 12, 8);
+        QTest::newRow("date") << QVariant(day) << "08/12/2026";
+        QTest::newRow("midnight") << QVariant(QDateTime(day, QTime(0, 0))) << "08/12/2026";
+        QTest::newRow("a minute past")
+            << QVariant(QDateTime(day, QTime(0, 1))) << "08/12/2026 00:01";
+        QTest::newRow("afternoon") << QVariant(QDateTime(day, QTime(14, 30))) << "08/12/2026 14:30";
+    }
+
+    void dates()
+    {
+        QFETCH(QVariant, value);
+        QFETCH(QString, shown);
+
+        const QLocale italian(QLocale::Italian, QLocale::Italy);
+        QCOMPARE(bolla::delivered(value, {}, italian).toString(), shown);
     }
 };
 
