@@ -1,5 +1,6 @@
 #include "bolla/failuremessages.h"
 
+#include "bolla/lockwaits.h"
 #include "bolla/passwordmask.h"
 
 #include <QFileInfo>
@@ -56,9 +57,6 @@ Cause byCode(const QSqlError &error, const FailureContext &context)
             return QFileInfo::exists(context.database) ? Cause::Other : Cause::NoDatabase;
         case 26:
             return Cause::NotADatabase;
-        case 5: // busy
-        case 6: // locked
-            return Cause::Locked;
         case 8: // read-only
             return extended == kReadOnlyRollback ? Cause::CrashedWriter : Cause::Other;
         }
@@ -74,7 +72,7 @@ Cause byCode(const QSqlError &error, const FailureContext &context)
         return Cause::MissingColumn;
     if (code == u"42883" && text.contains(QLatin1String("date(")))
         return Cause::MissingDate;
-    if (code == u"55P03" || code == u"57014")
+    if (code == u"57014") // the command time-out, most likely spent waiting for a lock
         return Cause::Locked;
     return Cause::Other;
 }
@@ -101,8 +99,7 @@ Cause byText(const QSqlError &error, bool opening)
     if ((missing && containsAny(text, {"database \"", "il database \""})) ||
         containsAny(text, {"could not find file"}))
         return Cause::NoDatabase;
-    if (containsAny(text, {"could not obtain lock", "statement timeout", "lock timeout",
-                           "timeout di lock", "could not lock file", "file already in use"}))
+    if (containsAny(text, {"statement timeout", "a causa di timeout"}))
         return Cause::Locked;
     if (opening && !serverAnswered &&
         containsAny(text, {"connection to server", "connessione al server", "timeout expired",
@@ -122,7 +119,7 @@ QString withEngineText(const QString &sentence, const QSqlError &error,
 
 QString databaseFailure(const QSqlError &error, const FailureContext &context, bool opening)
 {
-    Cause cause = byCode(error, context);
+    Cause cause = heldByAnother(error, context.driver) ? Cause::Locked : byCode(error, context);
     if (cause == Cause::Other)
         cause = byText(error, opening);
     const QString link = u'"' + context.dataLinkFile + u'"';

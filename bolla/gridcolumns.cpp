@@ -8,6 +8,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QToolTip>
 
 #include <algorithm>
@@ -21,6 +22,24 @@ namespace {
 int textMargin(const QTableView *grid)
 {
     return grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+}
+
+// A text's width as the style lays it out to draw it, which decides whether a
+// cell ends in "…"; it can be a pixel more than its characters' advances.
+qreal drawnWidth(const QString &text, const QFont &font)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::ManualWrap);
+    layout.setTextOption(option);
+    qreal width = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(1e5); // no wrapping but at line breaks, whatever the width
+        width = std::max(width, line.naturalTextWidth());
+    }
+    layout.endLayout();
+    return width;
 }
 
 } // namespace
@@ -73,7 +92,7 @@ void GridColumns::fit()
                 widestText = text;
             }
         }
-        widest = std::max(widest, metrics.horizontalAdvance(widestText));
+        widest = std::max(widest, drawnWidth(widestText, m_grid->font()));
         m_needs << std::max(header->sectionSizeHint(c), int(std::ceil(widest)) + padding);
     }
     share();
@@ -140,8 +159,7 @@ bool GridColumns::showWhole(const QHelpEvent *help) const
         return false;
     const QRect cell = m_grid->visualRect(index);
     const QString text = shown(index);
-    if (QFontMetricsF(m_grid->font()).horizontalAdvance(text) <=
-        cell.width() - 2 * textMargin(m_grid)) {
+    if (drawnWidth(text, m_grid->font()) <= cell.width() - 2 * textMargin(m_grid)) {
         QToolTip::hideText();
         return true;
     }

@@ -4,6 +4,7 @@
 #include "bolla/datalink/datalinkfile.h"
 #include "bolla/datalink/providermapping.h"
 #include "bolla/failuremessages.h"
+#include "bolla/lockwaits.h"
 #include "bolla/odbcdrivers.h"
 #include "bolla/qtpaths.h"
 #include "bolla/readonlyconnection.h"
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -39,31 +39,6 @@ QString fromStd(const std::string &s)
 
 // The user hears that another program holds the database after this long.
 constexpr int kLockWaitToldAfterMilliseconds = 1000;
-
-// Another program holds the database: SQLite's busy and locked, with their
-// extended codes; PostgreSQL's lock time-out, by its code or, through ODBC,
-// its words in English or Italian.
-bool heldByAnother(const QSqlError &error, const QString &driver)
-{
-    if (driver == QLatin1String("QSQLITE")) {
-        const int primary = error.nativeErrorCode().toInt() & 0xFF;
-        return primary == 5 || primary == 6;
-    }
-    const QString text = error.databaseText();
-    return error.nativeErrorCode() == u"55P03" ||
-           text.contains(QLatin1String("lock timeout"), Qt::CaseInsensitive) ||
-           text.contains(QLatin1String("timeout di lock"), Qt::CaseInsensitive);
-}
-
-// A server waits for a lock inside one call, which tells nothing until it
-// returns: its waits are cut into slices, so that the reader can say that it
-// waits, and stop between two when it is no longer wanted.
-void sliceServerLockWaits(QSqlDatabase &db)
-{
-    if (db.driver()->dbmsType() == QSqlDriver::PostgreSQL)
-        QSqlQuery(db).exec(
-            QStringLiteral("SET lock_timeout = %1").arg(kLockWaitToldAfterMilliseconds));
-}
 
 constexpr int kRowsBetweenChecks = 1024;
 
@@ -169,14 +144,15 @@ Rows Reader::query(QSqlDatabase &db, const QString &driver, const FailureContext
 {
     Rows rows;
     const QString text = recordSourceFor(driver, m_recordSource);
-    sliceServerLockWaits(db);
+    // Unsliced, a lock the server reports has already been waited for.
+    const bool sliced = sliceServerLockWaits(db);
     const QDeadlineTimer deadline(m_timeouts.commandMilliseconds);
     const QDeadlineTimer tellWaiting(kLockWaitToldAfterMilliseconds);
     bool told = false;
     QSqlQuery q(db);
     q.setForwardOnly(true);
     while (!q.exec(text)) {
-        if (!heldByAnother(q.lastError(), driver) || deadline.hasExpired() ||
+        if (!sliced || !heldByAnother(q.lastError(), driver) || deadline.hasExpired() ||
             isInterruptionRequested()) {
             rows.failure = readFailure(q.lastError(), context);
             return rows;

@@ -8,6 +8,7 @@
 #include "bolla/datalink/datalinkfile.h"
 #include "bolla/datalink/providermapping.h"
 #include "bolla/failuremessages.h"
+#include "bolla/lockwaits.h"
 #include "bolla/qtpaths.h"
 #include "bolla/readonlyconnection.h"
 #include "bolla/recordsource.h"
@@ -255,6 +256,18 @@ class tst_Controllo_bolla : public QObject
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // The connection the viewer opens from its data link file, as "probe".
+    QSqlDatabase viewersConnection(QSqlError &error)
+    {
+        const QString link = writeDataLink(dataLink());
+        const bolla::ParsedDataLink parsed = bolla::loadDataLinkFile(bolla::toPath(link));
+        const bolla::MappedConnection mapped =
+            bolla::connectionFor(parsed.init, bolla::toPath(folder.path()), kQuick);
+        if (mapped.error != bolla::ProviderError::None)
+            qFatal("the backend's own data link file maps to no connection");
+        return bolla::openReadOnly(mapped.settings, "probe", error);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -455,18 +468,28 @@ private slots:
             const int heading = headings->sectionSizeHint(c);
             QVERIFY2(grid->columnWidth(c) >= (c < 2 ? heading : needed(c)), qPrintable(name));
         }
+        // The titles are cut (their tooltip below): the subtitles, which need
+        // less than half of the text columns' room, take just what they need.
+        const int subtitles = needed(1);
+        QCOMPARE(grid->columnWidth(1), subtitles);
 
         // No order is given: the first rows hold both titles. A tooltip shows
-        // only what the cell cannot.
-        const auto tooltip = [grid](const QString &shown) {
+        // only what the cell cannot, its margins left out.
+        const auto tooltip = [grid](const QString &shown, int column = 0) {
             const QModelIndex at =
-                grid->model()->match(grid->model()->index(0, 0), Qt::DisplayRole, shown).value(0);
+                grid->model()
+                    ->match(grid->model()->index(0, column), Qt::DisplayRole, shown)
+                    .value(0);
             const QPoint centre = grid->visualRect(at).center();
             QHelpEvent help(QEvent::ToolTip, centre, grid->viewport()->mapToGlobal(centre));
             QCoreApplication::sendEvent(grid->viewport(), &help);
             return QToolTip::isVisible() ? QToolTip::text() : QString();
         };
         QCOMPARE(tooltip("Oggi"), QString());
+        const QString subtitle = "Con la guida ai programmi TV";
+        QCOMPARE(tooltip(subtitle, 1), QString());
+        grid->setColumnWidth(1, subtitles - 1); // one pixel short of the margin
+        QCOMPARE(tooltip(subtitle, 1), subtitle);
         QCOMPARE(tooltip(title), title);
     }
 
@@ -475,21 +498,34 @@ private slots:
     {
         QVERIFY(insert({"'Oggi', 'o', 1, @0, 2, 1.5, 1"}));
         const QByteArray before = checksum();
-        const QString link = writeDataLink(dataLink());
-        const bolla::ParsedDataLink parsed = bolla::loadDataLinkFile(bolla::toPath(link));
-        const bolla::MappedConnection mapped =
-            bolla::connectionFor(parsed.init, bolla::toPath(folder.path()), kQuick);
-        QCOMPARE(mapped.error, bolla::ProviderError::None);
         QSqlError error;
         const auto removed = qScopeGuard([] { QSqlDatabase::removeDatabase("probe"); });
         {
-            QSqlDatabase db = bolla::openReadOnly(mapped.settings, "probe", error);
+            QSqlDatabase db = viewersConnection(error);
             QVERIFY2(!error.isValid(), qPrintable(error.text()));
             QSqlQuery write(db);
             QVERIFY(!write.exec("DELETE FROM numeri"));
             QVERIFY(!write.exec("CREATE TABLE intruso (x integer)"));
         }
         QCOMPARE(checksum(), before);
+    }
+
+    // The server's lock waits come back in slices, or the reader hears that
+    // they do not: a setting the server refuses, here a slice out of range.
+    void serverLockWaitsInSlices()
+    {
+        if (backend == SQLite)
+            QSKIP("a server's case");
+        QSqlError error;
+        const auto removed = qScopeGuard([] { QSqlDatabase::removeDatabase("probe"); });
+        QSqlDatabase db = viewersConnection(error);
+        QVERIFY2(!error.isValid(), qPrintable(error.text()));
+        QVERIFY(!bolla::sliceServerLockWaits(db, -1));
+        QVERIFY(bolla::sliceServerLockWaits(db));
+        QSqlQuery show(db);
+        QVERIFY(show.exec("SHOW lock_timeout") && show.next());
+        QCOMPARE(show.value(0).toString(),
+                 QString("%1ms").arg(bolla::kServerLockWaitSliceMilliseconds));
     }
 
     // Every way the window comes up without rows: grid and labels empty and a
