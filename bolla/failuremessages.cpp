@@ -214,9 +214,10 @@ QString dataLinkFailure(const ParsedDataLink &link, const QString &dataLinkFile)
         .arg(dataLinkFile, where, why);
 }
 
-QString providerFailure(ProviderError error, const QString &dataLinkFile, const QString &provider)
+QString providerFailure(const MappedConnection &mapped, const QString &dataLinkFile,
+                        const QString &provider)
 {
-    switch (error) {
+    switch (mapped.error) {
     case ProviderError::UnknownProvider:
         return QStringLiteral("Il file di collegamento dati \"%1\" indica un provider sconosciuto: "
                               "\"%2\".")
@@ -229,6 +230,11 @@ QString providerFailure(ProviderError error, const QString &dataLinkFile, const 
         return QStringLiteral("Il file di collegamento dati \"%1\" indica un server non valido "
                               "(Data Source).")
             .arg(dataLinkFile);
+    case ProviderError::NetworkPath:
+        return QStringLiteral("Il file di collegamento dati \"%1\" indica il database in una "
+                              "cartella di rete, \"%2\", che solo Windows apre così: montare la "
+                              "cartella condivisa e indicare il percorso in cui è montata.")
+            .arg(dataLinkFile, QString::fromStdString(mapped.networkPath));
     case ProviderError::None:
         break;
     }

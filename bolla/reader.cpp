@@ -130,7 +130,7 @@ Rows Reader::read()
         connectionFor(link.init, toPath(QFileInfo(m_dataLinkFile).absolutePath()), m_timeouts);
     if (mapped.error != ProviderError::None) {
         rows.failure =
-            providerFailure(mapped.error, m_dataLinkFile, fromStd(link.init.value("Provider")));
+            providerFailure(mapped, m_dataLinkFile, fromStd(link.init.value("Provider")));
         return rows;
     }
     const ConnectionSettings &settings = mapped.settings;

@@ -32,6 +32,7 @@ enum class ProviderError {
     UnknownProvider,
     NoDataSource, // a link naming no database
     BadPort,
+    NetworkPath, // a database on a network share, which only Windows opens
 };
 
 struct MappedConnection
@@ -44,6 +45,8 @@ struct MappedConnection
     std::string password;
     // The ODBC driver the connection names, when the shop must install it.
     std::string odbcDriver;
+    // NetworkPath: the path as the data link file writes it.
+    std::string networkPath;
 };
 
 // The ODBC driver of Access databases, which Jet and ACE links need.
