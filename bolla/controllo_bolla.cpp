@@ -178,7 +178,6 @@ bool Controllo_bolla::eventFilter(QObject *watched, QEvent *event)
 
 void Controllo_bolla::readAgain(const QString &dataLinkFile)
 {
-    bindings->clearMapping();
     for (const Binding &b : kBindings)
         control<QLabel>(b.label)->clear();
     message->setText(bolla::readingMessage());

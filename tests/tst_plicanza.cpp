@@ -252,6 +252,8 @@ void tst_Plicanza::viewerAskedAgain()
     QCOMPARE(text(viewer, "Label1"), "Oggi");
 
     QCOMPARE(plicanza::MostraControlloBolla(second), viewer);
+    QVERIFY(!child(viewer, "lblMessaggio")->isHidden());
+    QCOMPARE(text(viewer, "lblMessaggio"), QString::fromUtf8("Lettura della bolla in corso…"));
     QTRY_VERIFY2(text(viewer, "lblMessaggio").contains(QDir::toNativeSeparators(second)),
                  qPrintable(text(viewer, "lblMessaggio")));
     QCOMPARE(rows->rowCount(), 0);
