@@ -267,6 +267,7 @@ void tst_Plicanza::viewerAskedAgain()
     QSqlDatabase::removeDatabase("adder");
     QCOMPARE(plicanza::MostraControlloBolla(first), viewer);
     QTRY_COMPARE(rows->rowCount(), 2);
+    QCOMPARE(text(viewer, "Label1"), "Oggi");
     QVERIFY(child(viewer, "lblMessaggio")->isHidden());
     QCOMPARE(forms::loaded().size(), 2);
 }
