@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 
+#include "app/console.h"
 #include "app/plicanza.h"
 #include "bolla/controllo_bolla.h"
 #include "bolla/recordsource.h"
@@ -10,12 +11,6 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QTableView>
-
-#include <cstdio>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace {
 
@@ -86,31 +81,7 @@ QString usage()
         .arg(bolla::dataLinkFile());
 }
 
-void tellUser(const QString &text, bool error)
-{
-#ifdef Q_OS_WIN
-    HANDLE out = GetStdHandle(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
-    // Not redirected: a windowed program writes to the console it was started from.
-    if ((!out || out == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS))
-        out = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                          OPEN_EXISTING, 0, nullptr);
-    if (!out || out == INVALID_HANDLE_VALUE)
-        return;
-    DWORD mode = 0;
-    DWORD written = 0;
-    if (GetConsoleMode(out, &mode)) {
-        WriteConsoleW(out, reinterpret_cast<const wchar_t *>(text.utf16()), DWORD(text.size()),
-                      &written, nullptr);
-    } else {
-        const QByteArray bytes = text.toUtf8();
-        WriteFile(out, bytes.constData(), DWORD(bytes.size()), &written, nullptr);
-    }
-#else
-    std::fputs(text.toUtf8().constData(), error ? stderr : stdout);
-#endif
-}
-
-std::optional<int> start(const CommandLine &line)
+std::optional<int> answer(const CommandLine &line)
 {
     switch (line.action) {
     case CommandLine::Usage:
@@ -123,10 +94,14 @@ std::optional<int> start(const CommandLine &line)
     case CommandLine::StartWindow:
         break;
     }
+    return std::nullopt;
+}
+
+void start(const CommandLine &line)
+{
     look::apply();
     if (line.action == CommandLine::Viewer)
         logRows(plicanza::MostraControlloBolla(line.dataLinkFile));
     else
         forms::show(forms::defaultInstance<plicanza>());
-    return std::nullopt;
 }

@@ -22,12 +22,11 @@ CommandLine readCommandLine(const QStringList &arguments);
 // How to start the program, in Italian, as --help prints it.
 QString usage();
 
-// Writes `text` where the user who started the program reads it, to the
-// error stream when `error`: on Windows, whose windowed programs have no
-// console, that is the console the program was started from.
-void tellUser(const QString &text, bool error);
+// Tells the user the usage or what is wrong and gives the program's exit
+// status; nothing for a command line that opens a window. It needs no display,
+// so the program asks it before its GUI starts.
+std::optional<int> answer(const CommandLine &line);
 
-// Does what the command line asks: shows the start window, or the viewer alone
-// (whose closing then ends the program), and gives nothing; or tells the user
-// the usage or what is wrong and gives the program's exit status.
-std::optional<int> start(const CommandLine &line);
+// Opens the window the command line asks for: the start window, or the viewer
+// alone, whose closing then ends the program.
+void start(const CommandLine &line);

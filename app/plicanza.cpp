@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
 
 using look::Colour;
@@ -119,9 +121,16 @@ void plicanza::CmdEsci_Click()
 
 Controllo_bolla *plicanza::MostraControlloBolla(const QString &dataLinkFile)
 {
-    Controllo_bolla *viewer = dataLinkFile.isEmpty()
-                                  ? forms::defaultInstance<Controllo_bolla>()
-                                  : forms::defaultInstance<Controllo_bolla>(dataLinkFile);
+    const QString file = dataLinkFile.isEmpty() ? bolla::dataLinkFile() : dataLinkFile;
+    // A viewer already open reads again, the file now asked for: a new one has
+    // begun its read as it was made.
+    const QList<Form *> open = forms::loaded();
+    const auto shown = std::find_if(open.begin(), open.end(), [](Form *form) {
+        return qobject_cast<Controllo_bolla *>(form) != nullptr;
+    });
+    Controllo_bolla *viewer = forms::defaultInstance<Controllo_bolla>(file);
+    if (shown != open.end())
+        viewer->readAgain(file);
     forms::show(viewer);
     return viewer;
 }

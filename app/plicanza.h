@@ -18,7 +18,8 @@ public slots:
 
 public:
     // Shows the delivery-note viewer, on the program's data link file or, from
-    // the command line, on another. No control, menu or key calls it.
+    // the command line, on another; one already open reads afresh, from the
+    // file now asked for. No control, menu or key calls it.
     static Controllo_bolla *MostraControlloBolla(const QString &dataLinkFile = {});
 
 protected:

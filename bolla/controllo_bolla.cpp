@@ -98,7 +98,7 @@ constexpr Binding kBindings[] = {
 // The read starts first, before the window is built, and runs while it is built
 // and shown.
 Controllo_bolla::Controllo_bolla(const QString &dataLinkFile, const bolla::Timeouts &timeouts)
-    : Controllo_bolla(startReading(dataLinkFile, timeouts))
+    : Controllo_bolla(startReading(dataLinkFile, timeouts), timeouts)
 {}
 
 bolla::DataControl *Controllo_bolla::startReading(const QString &dataLinkFile,
@@ -109,7 +109,7 @@ bolla::DataControl *Controllo_bolla::startReading(const QString &dataLinkFile,
     return reading;
 }
 
-Controllo_bolla::Controllo_bolla(bolla::DataControl *reading)
+Controllo_bolla::Controllo_bolla(bolla::DataControl *reading, const bolla::Timeouts &timeouts)
     : Form(kWindow, kControls)
     , Adodc1(reading)
     , DataGrid1(control<QTableView>("DataGrid1"))
@@ -120,6 +120,7 @@ Controllo_bolla::Controllo_bolla(bolla::DataControl *reading)
     , bindings(new QDataWidgetMapper(this))
     , labelFormats(new bolla::LabelFormats(bindings))
     , message(new QLabel(DataGrid1->viewport()))
+    , readTimeouts(timeouts)
 {
     // The rows come through the event loop, which has not run since the read began.
     Adodc1->setParent(this);
@@ -173,6 +174,15 @@ bool Controllo_bolla::eventFilter(QObject *watched, QEvent *event)
         DTPicker1->calendarWidget()->setFirstDayOfWeek(DTPicker1->locale().firstDayOfWeek());
     }
     return Form::eventFilter(watched, event);
+}
+
+void Controllo_bolla::readAgain(const QString &dataLinkFile)
+{
+    for (const Binding &b : kBindings)
+        control<QLabel>(b.label)->clear();
+    message->setText(bolla::readingMessage());
+    message->show();
+    Adodc1->refresh(dataLinkFile, QString::fromLatin1(bolla::kRecordSource), readTimeouts);
 }
 
 void Controllo_bolla::Form_Load()

@@ -28,6 +28,10 @@ public:
     explicit Controllo_bolla(const QString &dataLinkFile = bolla::dataLinkFile(),
                              const bolla::Timeouts &timeouts = {});
 
+    // Reads the rows afresh, from `dataLinkFile`: what is on show goes, and a
+    // read still running is let go.
+    void readAgain(const QString &dataLinkFile);
+
 public slots:
     void Form_Load();
 
@@ -35,7 +39,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit Controllo_bolla(bolla::DataControl *reading);
+    Controllo_bolla(bolla::DataControl *reading, const bolla::Timeouts &timeouts);
     static bolla::DataControl *startReading(const QString &dataLinkFile,
                                             const bolla::Timeouts &timeouts);
 
@@ -50,4 +54,5 @@ private:
     QDataWidgetMapper *bindings;
     bolla::LabelFormats *labelFormats;
     QLabel *message;
+    bolla::Timeouts readTimeouts;
 };

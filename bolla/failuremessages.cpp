@@ -1,5 +1,6 @@
 #include "bolla/failuremessages.h"
 
+#include "bolla/accessdrivermessage.h"
 #include "bolla/lockwaits.h"
 #include "bolla/passwordmask.h"
 
@@ -210,9 +211,10 @@ QString dataLinkFailure(const ParsedDataLink &link, const QString &dataLinkFile)
         .arg(dataLinkFile, where, why);
 }
 
-QString providerFailure(ProviderError error, const QString &dataLinkFile, const QString &provider)
+QString providerFailure(const MappedConnection &mapped, const QString &dataLinkFile,
+                        const QString &provider)
 {
-    switch (error) {
+    switch (mapped.error) {
     case ProviderError::UnknownProvider:
         return QStringLiteral("Il file di collegamento dati \"%1\" indica un provider sconosciuto: "
                               "\"%2\".")
@@ -225,8 +227,14 @@ QString providerFailure(ProviderError error, const QString &dataLinkFile, const 
         return QStringLiteral("Il file di collegamento dati \"%1\" indica un server non valido "
                               "(Data Source).")
             .arg(dataLinkFile);
+    case ProviderError::NetworkPath:
+        return QStringLiteral("Il file di collegamento dati \"%1\" indica il database in una "
+                              "cartella di rete, \"%2\", che solo Windows apre così: montare la "
+                              "cartella condivisa e indicare il percorso in cui è montata.")
+            .arg(dataLinkFile, QString::fromStdString(mapped.networkPath));
+    case ProviderError::NoAccessDriver:
+        return missingAccessDriver(mapped.accessDrivers, dataLinkFile);
     case ProviderError::None:
-    case ProviderError::NoAccessDriver: // accessdrivermessage.h
         break;
     }
     return {};

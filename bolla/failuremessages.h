@@ -30,7 +30,8 @@ struct FailureContext
 // the database say the common cases plainly and give the engine's own text
 // after, in parentheses.
 QString dataLinkFailure(const ParsedDataLink &link, const QString &dataLinkFile);
-QString providerFailure(ProviderError error, const QString &dataLinkFile, const QString &provider);
+QString providerFailure(const MappedConnection &mapped, const QString &dataLinkFile,
+                        const QString &provider);
 QString missingQtDriver(const QString &driver, const QString &dataLinkFile);
 QString openFailure(const QSqlError &error, const FailureContext &context);
 QString readFailure(const QSqlError &error, const FailureContext &context);

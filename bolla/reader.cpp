@@ -1,6 +1,5 @@
 #include "bolla/reader.h"
 
-#include "bolla/accessdrivermessage.h"
 #include "bolla/datalink/datalinkfile.h"
 #include "bolla/datalink/providermapping.h"
 #include "bolla/failuremessages.h"
@@ -105,13 +104,9 @@ Rows Reader::read()
     const MappedConnection mapped =
         connectionFor(link.init, toPath(QFileInfo(m_dataLinkFile).absolutePath()), m_timeouts,
                       installedOdbcDrivers);
-    if (mapped.error == ProviderError::NoAccessDriver) {
-        rows.failure = missingAccessDriver(mapped.accessDrivers, m_dataLinkFile);
-        return rows;
-    }
     if (mapped.error != ProviderError::None) {
         rows.failure =
-            providerFailure(mapped.error, m_dataLinkFile, fromStd(link.init.value("Provider")));
+            providerFailure(mapped, m_dataLinkFile, fromStd(link.init.value("Provider")));
         return rows;
     }
     const ConnectionSettings &settings = mapped.settings;

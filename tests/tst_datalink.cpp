@@ -27,6 +27,12 @@ QString listed(const InitString &init)
 }
 
 const QString kSqlite = QStringLiteral("Provider=SQLite;Data Source=bolla.db");
+
+#ifdef Q_OS_WIN
+constexpr bool kWindows = true;
+#else
+constexpr bool kWindows = false;
+#endif
 const QString kPairs = QStringLiteral("Provider=SQLite\nData Source=bolla.db");
 
 } // namespace
@@ -100,25 +106,34 @@ private slots:
 
     // A data link file as Windows writes it, with this initialisation string, to
     // the Qt connection as "driver|database|host|port|user|password" and the
-    // password no message shows; the file lies in /links. Paths compare with
-    // '/' (the native form is the viewer's test below).
+    // password no message shows, or to the network path it cannot open; the file
+    // lies in /links. n() writes a path in the system's form, '/' for '\' on
+    // Windows, where the file's own paths are opened as they are.
     void provider_data()
     {
         QTest::addColumn<QString>("init");
         QTest::addColumn<ProviderError>("error");
-        QTest::addColumn<QString>("connection");
+        QTest::addColumn<QString>("connection"); // or the network path named
         QTest::addColumn<QString>("secret");
-        const auto row = [](const char *init, P error, const char *connection = "",
+        const auto row = [](const char *init, P error, const QString &connection = {},
                             const char *secret = "") {
-            QTest::addRow("%s", init) << QString::fromUtf8(init) << error
-                                      << QString::fromUtf8(connection) << QString(secret);
+            QTest::addRow("%s", init)
+                << QString::fromUtf8(init) << error << connection << QString(secret);
         };
+        const auto n = [](const char *path) {
+            return QDir::toNativeSeparators(QString::fromUtf8(path));
+        };
+        const QString jet = "QODBC|DRIVER={Microsoft Access Driver (*.mdb)};DBQ=";
+        const QString ace = "QODBC|DRIVER={Microsoft Access Driver (*.mdb, *.accdb)};DBQ=";
         // clang-format off
-        row("provider=sqlite.1;Data Source=bolla.db;Mode=Read;Foo=bar", P::None, "QSQLITE|/links/bolla.db||-1||");
-        row("Data Source=/b.db", P::None, "QSQLITE|/b.db||-1||");
+        row("provider=sqlite.1;Data Source=bolla.db;Mode=Read;Foo=bar", P::None, "QSQLITE|" + n("/links/bolla.db") + "||-1||");
+        row("Data Source=/b.db", P::None, "QSQLITE|" + n("/b.db") + "||-1||");
+        // Written on Windows: '\' separates folders on every system.
+        row("Data Source=Dati\\bolla.db", P::None, "QSQLITE|" + n("/links/Dati/bolla.db") + "||-1||");
+        row("Data Source=\\Bolla\\b.db", P::None, "QSQLITE|" + n("/Bolla/b.db") + "||-1||");
         row("Provider=QPSQL;Data Source=127.0.0.1:5433;Initial Catalog=bolla;User ID=ada;Password=\"s;3\"", P::None, "QPSQL|bolla|127.0.0.1|5433|ada|s;3", "s;3");
         row("Provider=PostgreSQL;Data Source=[::1]", P::None, "QPSQL||::1|-1||");
-        row("Provider=QPSQL;Data Source=h:1", P::None, "QPSQL||h|1||");
+        row("Provider=QPSQL;Data Source=h:1;Password=a\\b/c", P::None, "QPSQL||h|1||a\\b/c", "a\\b/c");
         row("Provider=QPSQL;Data Source=[::1]:65535", P::None, "QPSQL||::1|65535||");
         // ODBC: credentials in braces in the ODBC string; OLE DB's own settings and
         // what no ODBC key can be stay out; the string's own UID and PWD come first.
@@ -130,11 +145,20 @@ private slots:
             "QODBC|DSN=b;PWD={x;}}y}||-1||", "x;}y");
         // Jet and ACE: the Access ODBC driver, read-only, on the file beside the link.
         row("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=bolla.mdb;Persist Security Info=False", P::None,
-            "QODBC|DRIVER={Microsoft Access Driver (*.mdb)};DBQ=/links/bolla.mdb;ReadOnly=1||-1||");
+            jet + n("/links/bolla.mdb") + ";ReadOnly=1||-1||");
         row("Provider=Microsoft.ACE.OLEDB.12.0;User ID=Admin;Data Source=/dati/Città bolla.accdb;Mode=Share Deny None;Jet OLEDB:Database Password=\"se;gr}eta\";Jet OLEDB:Engine Type=6;Jet OLEDB:Database Locking Mode=1;Jet OLEDB:Global Bulk Transactions=1", P::None,
-            "QODBC|DRIVER={Microsoft Access Driver (*.mdb, *.accdb)};DBQ=/dati/Città bolla.accdb;ReadOnly=1;PWD={se;gr}}eta}||-1||", "se;gr}eta");
-        row("Provider=Microsoft.Jet.OLEDB;Data Source=../b.mdb;Jet OLEDB:System database=w.mdw;User ID=ada;Password=pw", P::None,
-            "QODBC|DRIVER={Microsoft Access Driver (*.mdb)};DBQ=/links/../b.mdb;ReadOnly=1;SystemDB=/links/w.mdw;UID=ada;PWD={pw}||-1||", "pw");
+            ace + n("/dati/Città bolla.accdb") + ";ReadOnly=1;PWD={se;gr}}eta}||-1||", "se;gr}eta");
+        row("Provider=Microsoft.Jet.OLEDB;Data Source=..\\b.mdb;Jet OLEDB:System database=Gruppo\\w.mdw;User ID=ada;Password=p\\w/d", P::None,
+            jet + n("/links/../b.mdb") + ";ReadOnly=1;SystemDB=" + n("/links/Gruppo/w.mdw") + ";UID=ada;PWD={p\\w/d}||-1||", "p\\w/d");
+        // A network share: only Windows opens it, as written.
+        if (kWindows) {
+            row("Data Source=\\\\pc\\dati\\b.db", P::None, "QSQLITE|\\\\pc\\dati\\b.db||-1||");
+            row("Provider=Microsoft.ACE.OLEDB.12.0;Data Source=b.accdb;Jet OLEDB:System database=//pc/s/w.mdw", P::None,
+                ace + n("/links/b.accdb") + ";ReadOnly=1;SystemDB=\\\\pc\\s\\w.mdw||-1||");
+        } else {
+            row("Data Source=\\\\pc\\dati\\b.db", P::NetworkPath, "\\\\pc\\dati\\b.db");
+            row("Provider=Microsoft.ACE.OLEDB.12.0;Data Source=b.accdb;Jet OLEDB:System database=//pc/s/w.mdw", P::NetworkPath, "//pc/s/w.mdw");
+        }
         row("Provider=SQLite", P::NoDataSource);
         row("Provider=QODBC", P::NoDataSource);
         row("Provider=Microsoft.ACE.OLEDB.12.0;Jet OLEDB:Database Password=x", P::NoDataSource);
@@ -153,11 +177,12 @@ private slots:
         const MappedConnection mapped = connectionFor(parsed.init, "/links");
         QTEST(mapped.error, "error");
         const auto &c = mapped.settings;
-        if (mapped.error != P::None)
+        if (mapped.error != P::None) {
+            QTEST(QString::fromStdString(mapped.networkPath), "connection");
             return;
-        QTEST(QDir::fromNativeSeparators(QString::fromStdString(
-                  c.driver + '|' + c.databaseName + '|' + c.hostName + '|' +
-                  std::to_string(c.port) + '|' + c.userName + '|' + c.password)),
+        }
+        QTEST(QString::fromStdString(c.driver + '|' + c.databaseName + '|' + c.hostName + '|' +
+                                     std::to_string(c.port) + '|' + c.userName + '|' + c.password),
               "connection");
         QTEST(QString::fromStdString(mapped.password), "secret");
     }
@@ -250,11 +275,14 @@ private slots:
             QTest::addRow("%s", name) << dataSource << missing;
         };
         row("relative", "../Perù/bolla.db", {});
+        row("relative, written on Windows", "..\\Perù\\bolla.db", {});
         row("absolute, in the system's form", QDir::toNativeSeparators("@/Perù/bolla.db"), {});
         row("missing", "manca.db", "@/Città/manca.db");
-        // Where this system finds drive F:, as for the program's own data link file.
+        // Where this system finds drive F:.
         row("missing, by a Windows drive path", "F:\\Bolla\\manca.db",
-            QFileInfo(bolla::dataLinkFile()).path() + "/manca.db");
+            kWindows ? "F:/Bolla/manca.db" : "/mnt/f/Bolla/manca.db");
+        // Missing on Windows; elsewhere a network share has no path.
+        row("on a network share", "\\\\pc\\dati\\bolla.db", "\\\\pc\\dati\\bolla.db");
     }
     void accentedFolders()
     {

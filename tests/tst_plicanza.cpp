@@ -33,6 +33,7 @@ private slots:
     void commandLine_data();
     void commandLine();
     void viewerAlone();
+    void viewerAskedAgain();
     void theProgram_data();
     void theProgram();
 };
@@ -193,6 +194,7 @@ void tst_Plicanza::commandLine_data()
     row({file}, CommandLine::Wrong, "Argomento inatteso: \"" + file + '"');
     row({"--bolla", file, "x"}, CommandLine::Wrong, "non \"x\"");
     row({"--bolla", "--help"}, CommandLine::Wrong, "non \"--help\"");
+    row({"--bolla", ""}, CommandLine::Wrong, "non \"\"");
     row({"--help", "--bolla"}, CommandLine::Wrong, "--help non vuole");
 }
 
@@ -213,7 +215,9 @@ void tst_Plicanza::viewerAlone()
 {
     start->close();
     QVERIFY(forms::loaded().isEmpty());
-    QVERIFY(!::start(readCommandLine({"--bolla", link})));
+    const CommandLine line = readCommandLine({"--bolla", link});
+    QVERIFY(!answer(line));
+    ::start(line);
     auto *viewer = qobject_cast<Controllo_bolla *>(forms::loaded().value(0));
     QVERIFY(viewer && viewer->isVisible() && forms::loaded().size() == 1);
     QTRY_COMPARE(child<QTableView>(viewer, "DataGrid1")->model()->rowCount(), 1);
@@ -229,48 +233,114 @@ void tst_Plicanza::viewerAlone()
     QCOMPARE(status, 0);
 }
 
+// Asked for again, the open viewer shows the file now asked for, read afresh.
+void tst_Plicanza::viewerAskedAgain()
+{
+    QTemporaryDir dir;
+    const QString first = dir.filePath("Testo.udl");
+    const QString second = dir.filePath("Altro.udl");
+    QVERIFY(writeBollaDatabase(dir.filePath("bolla.db")));
+    for (const QString &file : {first, second}) {
+        QFile udl(file);
+        QVERIFY(udl.open(QIODevice::WriteOnly) &&
+                udl.write(utf16le(kHeader +
+                                  "Data Source=" + (file == first ? "bolla.db" : "manca.db"))) > 0);
+    }
+    Controllo_bolla *viewer = plicanza::MostraControlloBolla(first);
+    const QAbstractItemModel *rows = child<QTableView>(viewer, "DataGrid1")->model();
+    QTRY_COMPARE(rows->rowCount(), 1);
+    QCOMPARE(text(viewer, "Label1"), "Oggi");
+
+    QCOMPARE(plicanza::MostraControlloBolla(second), viewer);
+    QVERIFY(!child(viewer, "lblMessaggio")->isHidden());
+    QCOMPARE(text(viewer, "lblMessaggio"), QString::fromUtf8("Lettura della bolla in corso…"));
+    QTRY_VERIFY2(text(viewer, "lblMessaggio").contains(QDir::toNativeSeparators(second)),
+                 qPrintable(text(viewer, "lblMessaggio")));
+    QCOMPARE(rows->rowCount(), 0);
+    QCOMPARE(text(viewer, "Label1"), QString());
+
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "adder");
+        db.setDatabaseName(dir.filePath("bolla.db"));
+        QVERIFY(db.open() && QSqlQuery(db).exec("INSERT INTO numeri SELECT * FROM numeri"));
+    }
+    QSqlDatabase::removeDatabase("adder");
+    QCOMPARE(plicanza::MostraControlloBolla(first), viewer);
+    QTRY_COMPARE(rows->rowCount(), 2);
+    QCOMPARE(text(viewer, "Label1"), "Oggi");
+    QVERIFY(child(viewer, "lblMessaggio")->isHidden());
+    QCOMPARE(forms::loaded().size(), 2);
+}
+
 // The program itself: its arguments as the system hands them over, what it
-// writes, its exit status. With --bolla it stays open, and says when its grid
-// has rows if asked to.
+// writes on each stream, its exit status. With --bolla it stays open, and says
+// when its grid has rows if asked to. What it answers at once it answers with
+// no display: the platform it would need is missing.
 void tst_Plicanza::theProgram_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("display");
     QTest::addColumn<int>("status"); // -1: still running
-    QTest::addColumn<QString>("told");
-    QTest::newRow("--bolla FILE") << QStringList{"--bolla", link} << -1
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("--bolla FILE") << QStringList{"--bolla", link} << true << -1 << QString()
                                   << "plicanza.bolla: righe 1";
+    QTest::newRow("--help") << QStringList{"--help"} << false << 0 << "Uso: plicanza" << QString();
     QTest::newRow("an option it does not take")
-        << QStringList{"--bola"} << 2 << "Opzione sconosciuta: \"--bola\"";
+        << QStringList{"--bola"} << false << 2 << QString()
+        << "Opzione sconosciuta: \"--bola\".\nUso: plicanza";
+    QTest::newRow("an empty file name")
+        << QStringList{"--bolla", ""} << false << 2 << QString() << "non \"\".";
 }
 
 void tst_Plicanza::theProgram()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(bool, display);
     QFETCH(int, status);
-    QFETCH(QString, told);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_LOGGING_RULES", "plicanza.bolla.info=true");
     environment.insert("QT_FORCE_STDERR_LOGGING", "1");
+    if (!display)
+        environment.insert("QT_QPA_PLATFORM", "nessuno");
     program.setProcessEnvironment(environment);
     program.start(PLICANZA_EXE, arguments);
-    QString written;
+    QString written[2];
+    const auto read = [&] {
+        written[0] += QString::fromUtf8(program.readAllStandardOutput()).remove(u'\r');
+        written[1] += QString::fromUtf8(program.readAllStandardError()).remove(u'\r');
+    };
+    const QString told = status < 0 ? err : QString();
     QVERIFY(QTest::qWaitFor(
         [&] {
-            written += QString::fromUtf8(program.readAllStandardError());
-            return written.contains(told) || program.state() == QProcess::NotRunning;
+            read();
+            return (!told.isEmpty() && written[1].contains(told)) ||
+                   program.state() == QProcess::NotRunning;
         },
         20000));
-    written += QString::fromUtf8(program.readAllStandardError());
-    QVERIFY2(written.contains(told), qPrintable(written));
+    read();
     if (status < 0) {
+        QVERIFY2(written[1].contains(err), qPrintable(written[1]));
         QCOMPARE(program.state(), QProcess::Running);
         program.kill();
     }
     // waitForFinished() fails on a process that has already ended.
     QVERIFY(program.state() == QProcess::NotRunning || program.waitForFinished(30000));
-    if (status >= 0)
-        QCOMPARE(program.exitCode(), status);
+    if (status < 0)
+        return;
+    read();
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    // Each text on its own stream, the other stream empty.
+    for (int stream : {0, 1}) {
+        const QString &expected = stream == 0 ? out : err;
+        QVERIFY2(expected.isEmpty() ? written[stream].isEmpty()
+                                    : written[stream].contains(expected),
+                 qPrintable(written[stream]));
+    }
 }
 
 QTEST_MAIN(tst_Plicanza)

@@ -35,6 +35,7 @@ enum class ProviderError {
     NoDataSource, // a link naming no database
     BadPort,
     NoAccessDriver, // none of the Access ODBC drivers the database needs is installed
+    NetworkPath,    // a database on a network share, which only Windows opens
 };
 
 struct MappedConnection
@@ -47,6 +48,8 @@ struct MappedConnection
     std::string password;
     // An Access database's ODBC drivers that can open it, the link's own first.
     std::vector<std::string> accessDrivers;
+    // NetworkPath: the path as the data link file writes it.
+    std::string networkPath;
 };
 
 // The names of the ODBC drivers installed, asked for only by a link that needs

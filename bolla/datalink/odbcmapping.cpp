@@ -83,6 +83,14 @@ MappedConnection accessConnection(const InitString &init, const std::filesystem:
         result.error = ProviderError::NoDataSource;
         return result;
     }
+    const std::string systemDatabase = init.value("Jet OLEDB:System database");
+    for (const std::string &path : {dataSource, systemDatabase}) {
+        if (isUnreachableNetworkPath(path)) {
+            result.error = ProviderError::NetworkPath;
+            result.networkPath = path;
+            return result;
+        }
+    }
     const std::filesystem::path database = fileBeside(linkFolder, dataSource);
     result.accessDrivers = accessDriversFor(providerName(init.value("Provider")), database);
     const std::string driver = installed ? firstInstalled(result.accessDrivers, installed())
@@ -98,7 +106,6 @@ MappedConnection accessConnection(const InitString &init, const std::filesystem:
     odbc.add("ReadOnly", "1");
     // A workgroup's users: then User ID and Password are its login; otherwise
     // Jet logs in as Admin and a password is the database's.
-    const std::string systemDatabase = init.value("Jet OLEDB:System database");
     std::string user;
     std::string password = init.value("Jet OLEDB:Database Password");
     if (!trimmed(systemDatabase).empty()) {

@@ -2,16 +2,24 @@
 
 #include "bolla/datalink/keytext.h"
 
+#include <algorithm>
+
 namespace bolla {
 
 namespace {
 
-// Windows opens drive paths itself; elsewhere they are mount points.
+// Windows opens the paths it writes itself; elsewhere drives are mount points,
+// '\' is no separator and a network share has no path.
 #ifdef _WIN32
-constexpr bool kDrivesAreMounted = false;
+constexpr bool kWindowsPaths = true;
 #else
-constexpr bool kDrivesAreMounted = true;
+constexpr bool kWindowsPaths = false;
 #endif
+
+bool isSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
 
 bool isAsciiLetter(char c)
 {
@@ -46,11 +54,19 @@ std::optional<std::string> mountedDrivePath(std::string_view written)
 
 std::filesystem::path localPath(std::string_view written)
 {
-    if (kDrivesAreMounted) {
-        if (const std::optional<std::string> mounted = mountedDrivePath(written))
-            return pathFromUtf8(*mounted);
-    }
-    return pathFromUtf8(written);
+    if (kWindowsPaths)
+        return pathFromUtf8(written);
+    if (const std::optional<std::string> mounted = mountedDrivePath(written))
+        return pathFromUtf8(*mounted);
+    std::string path(written);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return pathFromUtf8(path);
+}
+
+bool isUnreachableNetworkPath(std::string_view written)
+{
+    return !kWindowsPaths && written.size() > 2 && isSeparator(written[0]) &&
+           isSeparator(written[1]) && !isSeparator(written[2]);
 }
 
 std::filesystem::path fileBeside(const std::filesystem::path &linkFolder, std::string_view written)

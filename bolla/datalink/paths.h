@@ -19,9 +19,14 @@ std::string utf8FromPath(const std::filesystem::path &path);
 std::optional<std::string> mountedDrivePath(std::string_view written);
 
 // A path written in a data link file, or the program's own, where this system
-// finds it: drive paths mounted as above except on Windows, which opens them
-// itself.
+// finds it. Except on Windows, which opens them itself, drive paths are mounted
+// as above and '\' separates folders as on Windows: "Dati\bolla.db" is
+// "Dati/bolla.db".
 std::filesystem::path localPath(std::string_view written);
+
+// A Windows network path ("\\server\share\bolla.db", "//server/share/...")
+// where this system cannot open it: everywhere but on Windows.
+bool isUnreachableNetworkPath(std::string_view written);
 
 // The file a data link file names, beside the data link file when relative,
 // in the system's own form.

@@ -69,6 +69,11 @@ MappedConnection sqliteConnection(const InitString &init, const std::filesystem:
         result.error = ProviderError::NoDataSource;
         return result;
     }
+    if (isUnreachableNetworkPath(dataSource)) {
+        result.error = ProviderError::NetworkPath;
+        result.networkPath = dataSource;
+        return result;
+    }
     settings.databaseName = utf8FromPath(fileBeside(linkFolder, dataSource));
     settings.options =
         "QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=" +
