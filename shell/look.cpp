@@ -150,6 +150,19 @@ void apply()
     QApplication::setStyle(new Style);
     installFontSubstitutes();
     installItalianQtTexts();
+
+    // Every entry field lays out its text in the application's font before it
+    // takes its window's: as the program's own font, that costs no face of its
+    // own (a millisecond of the viewer's first frame). Qt's windows of its own,
+    // its menus, tooltips, calendar and message boxes, keep the fonts the system
+    // gives them.
+    const char *const qtWindows[] = {"QMenu", "QTipLabel", "QCalendarWidget", "QMessageBox"};
+    QList<QFont> systemFonts;
+    for (const char *kind : qtWindows)
+        systemFonts.append(QApplication::font(kind));
+    QApplication::setFont(kDefaultFont.toQFont());
+    for (qsizetype i = 0; i < systemFonts.size(); ++i)
+        QApplication::setFont(systemFonts[i], qtWindows[i]);
 }
 
 } // namespace look

@@ -4,9 +4,13 @@
 
 #include "everywindow.h"
 
+#include <QCalendarWidget>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPaintEngine>
+#include <QToolTip>
 
 using namespace formtest;
 
@@ -98,6 +102,7 @@ private slots:
     void aFigureIsNeverShownCut_data();
     void aFigureIsNeverShownCut();
     void qtTextsAreItalian();
+    void qtWindowsKeepTheSystemFont();
     void theFocusMarkShows_data();
     void theFocusMarkShows();
     void framesTakeTheirOwnColour_data();
@@ -335,6 +340,29 @@ void tst_Counter::qtTextsAreItalian()
     menu->close();
     QCOMPARE(actions, (QStringList{"Annulla", "Rifai", "Taglia", "Copia", "Incolla", "Elimina",
                                    "Seleziona tutto"}));
+}
+
+// The program's font is for its own windows: Qt's menus, tooltips, calendar and
+// message boxes keep the system's.
+void tst_Counter::qtWindowsKeepTheSystemFont()
+{
+    QMenu menu;
+    QCalendarWidget calendar;
+    QMessageBox box;
+    QToolTip::showText(QPoint(10, 10), QStringLiteral("Suggerimento"));
+    QWidget *tip = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        tip = w->inherits("QTipLabel") ? w : tip;
+    QVERIFY(tip);
+    const QFont system = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QVERIFY(system.family() != look::kDefaultFont.toQFont().family());
+    for (QWidget *w : {static_cast<QWidget *>(&menu), static_cast<QWidget *>(&calendar),
+                       static_cast<QWidget *>(&box), tip}) {
+        w->ensurePolished(); // where a kind's font takes effect
+        QCOMPARE(w->font().family(), system.family());
+        QCOMPARE(w->font().pointSizeF(), system.pointSizeF());
+    }
+    QToolTip::hideText();
 }
 
 void tst_Counter::theFocusMarkShows_data()
