@@ -84,6 +84,11 @@ std::string formatRatio(double r)
     return ratio(r);
 }
 
+std::string formatRatio(double r, double overheadSeconds)
+{
+    return ratio(r) + format(" (%+.1f ms)", overheadSeconds * 1e3);
+}
+
 Row timingRow(const std::string &measure, const std::vector<double> &seconds, double goalSeconds,
               std::string (*format)(double))
 {
@@ -117,7 +122,7 @@ void Table::print() const
 void compareLaunches(Table &table, const Side &a, const Side &b, const Metric &time,
                      const Metric &memory, int rounds)
 {
-    std::vector<double> seconds[2], mebibytes[2], timeRatios, memoryRatios;
+    std::vector<double> seconds[2], mebibytes[2], timeRatios, overheads, memoryRatios;
     const Side *sides[2] = {&a, &b};
     constexpr int kUnmeasured = 2;
     for (int round = 0; round < kUnmeasured + rounds; ++round) {
@@ -138,6 +143,7 @@ void compareLaunches(Table &table, const Side &a, const Side &b, const Metric &t
             mebibytes[side].push_back(double(results[side].peakKiB) / 1024);
         }
         timeRatios.push_back(results[0].seconds / results[1].seconds);
+        overheads.push_back(results[0].seconds - results[1].seconds);
         memoryRatios.push_back(double(results[0].peakKiB) / double(results[1].peakKiB));
     }
 
@@ -145,8 +151,8 @@ void compareLaunches(Table &table, const Side &a, const Side &b, const Metric &t
     if (!time.name.empty()) {
         const double r = median(timeRatios);
         table.add({time.name + ofRounds, a.name + " " + formatMilliseconds(median(seconds[0])),
-                   b.name + " " + formatMilliseconds(median(seconds[1])), ratio(r),
-                   "≤ " + ratio(time.goal), r <= time.goal});
+                   b.name + " " + formatMilliseconds(median(seconds[1])),
+                   formatRatio(r, median(overheads)), "≤ " + ratio(time.goal), r <= time.goal});
     }
     if (!memory.name.empty()) {
         const double r = median(memoryRatios);

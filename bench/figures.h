@@ -53,12 +53,15 @@ struct Metric
 
 // Launches a and b in turn, alternating which goes first, for the given rounds
 // after two unmeasured ones, and adds a row of time medians and one of peak memory
-// medians; each ratio is the median of the rounds' ratios.
+// medians; each ratio is the median of the rounds' ratios, and the time's overhead
+// the median of the rounds' differences.
 void compareLaunches(Table &table, const Side &a, const Side &b, const Metric &time,
                      const Metric &memory, int rounds);
 
 std::string formatMilliseconds(double seconds);
 std::string formatRatio(double ratio);
+// A ratio of times with the overhead beside it: "1.30× (+5.5 ms)".
+std::string formatRatio(double ratio, double overheadSeconds);
 std::string formatMicroseconds(double seconds);
 
 // A row of timings against an absolute goal: their median, with the 90th

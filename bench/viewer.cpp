@@ -76,7 +76,8 @@ void compareToFirstRows(figures::Table &table, const Database &db, const std::st
          kRowsMark},
         {"bare window", {BARE_WINDOW_EXE}, launch::Until::FirstPaint, {}},
         {"sqlite3", {"sqlite3", db.file.toStdString(), query}, launch::Until::Exit, {}}};
-    std::vector<double> paint, rows, bare, shell, paintRatios, rowsRatios;
+    std::vector<double> paint, rows, bare, shell, paintRatios, rowsRatios, paintOverheads,
+        rowsOverheads;
     constexpr int kUnmeasured = 2;
     for (int round = 0; round < kUnmeasured + rounds; ++round) {
         launch::Result results[3];
@@ -97,20 +98,24 @@ void compareToFirstRows(figures::Table &table, const Database &db, const std::st
         shell.push_back(results[2].seconds);
         paintRatios.push_back(results[0].firstPaint / results[1].seconds);
         rowsRatios.push_back(results[0].seconds / (results[1].seconds + results[2].seconds));
+        paintOverheads.push_back(results[0].firstPaint - results[1].seconds);
+        rowsOverheads.push_back(results[0].seconds - (results[1].seconds + results[2].seconds));
     }
     using figures::formatMilliseconds, figures::formatRatio, figures::median;
     const std::string ofRounds = " (median of " + std::to_string(rounds) + ")";
     const double paintRatio = median(paintRatios);
     table.add({"Viewer to first paint, 1,000,000 rows" + ofRounds,
                "viewer " + formatMilliseconds(median(paint)),
-               "bare window " + formatMilliseconds(median(bare)), formatRatio(paintRatio),
-               "≤ " + formatRatio(1.10), paintRatio <= 1.10});
+               "bare window " + formatMilliseconds(median(bare)),
+               formatRatio(paintRatio, median(paintOverheads)), "≤ " + formatRatio(1.10),
+               paintRatio <= 1.10});
     const double rowsRatio = median(rowsRatios);
     table.add({"Viewer to first rows, 1,000,000 rows, 2,000 of the day" + ofRounds,
                "viewer " + formatMilliseconds(median(rows)),
                "bare window + sqlite3 " + formatMilliseconds(median(bare)) + " + " +
                    formatMilliseconds(median(shell)),
-               formatRatio(rowsRatio), "≤ " + formatRatio(1.10), rowsRatio <= 1.10});
+               formatRatio(rowsRatio, median(rowsOverheads)), "≤ " + formatRatio(1.10),
+               rowsRatio <= 1.10});
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaMethod>
@@ -16,6 +17,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <future>
 #include <vector>
 
 namespace {
@@ -62,6 +64,16 @@ Form::Form(const Window &window, std::span<const Control> controls)
     setFont(look::kDefaultFont.toQFont());
     fillBackground(this, window.background);
 
+    // Pictures are read on another core while the controls are built.
+    std::vector<std::pair<const char *, std::future<QImage>>> pictures;
+    for (const Control &c : controls) {
+        if (c.kind == Control::Picture) {
+            const QString path = QString::fromUtf8(c.caption);
+            pictures.emplace_back(c.name,
+                                  std::async(std::launch::async, [path] { return QImage(path); }));
+        }
+    }
+
     std::vector<std::pair<int, QWidget *>> tabOrder;
     for (const Control &c : controls) {
         QWidget *w = create(c);
@@ -76,6 +88,8 @@ Form::Form(const Window &window, std::span<const Control> controls)
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
     if (!tabOrder.empty())
         tabOrder.front().second->setFocus();
+    for (auto &[name, image] : pictures)
+        control<QLabel>(name)->setPixmap(QPixmap::fromImage(image.get()));
 }
 
 QWidget *Form::create(const Control &c)
@@ -120,7 +134,6 @@ QWidget *Form::create(const Control &c)
     }
     case Control::Picture: {
         auto *picture = new QLabel(parent);
-        picture->setPixmap(QPixmap(caption));
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         w = picture;
         break;

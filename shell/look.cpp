@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
@@ -53,9 +54,19 @@ QColor systemColour(SystemColour index)
 #endif
 }
 
+namespace {
+// The installed face each missing family is drawn in, its first stand-in there is.
+QHash<QString, QString> &standInFor()
+{
+    static QHash<QString, QString> families;
+    return families;
+}
+} // namespace
+
 QFont Font::toQFont() const
 {
-    QFont font(QString::fromLatin1(family));
+    const QString name = QString::fromLatin1(family);
+    QFont font(standInFor().value(name, name));
     font.setPointSizeF(points);
     font.setItalic(italic);
     if (weight > 0)
@@ -76,20 +87,42 @@ void installFontSubstitutes()
         {"Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
         {"Arial Black", {"Liberation Sans", "DejaVu Sans"}},
         {"MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "DejaVu Sans"}},
-        {"Brush Script MT", {"Z003", "Kaushan Script", "URW Chancery L", "DejaVu Serif"}},
+        // URW's Z003 comes as OpenType (a foundry fontconfig leaves unknown) and as
+        // Type 1, which takes four times as long to open and which Qt would pick.
+        {"Brush Script MT",
+         {"Z003 [UKWN]", "Z003", "Kaushan Script", "URW Chancery L", "DejaVu Serif"}},
     };
-    // Qt turns to a family's stand-ins only where the family itself is missing, so
-    // they are set without asking for the list of installed families: that list
-    // loads every font of the system, a noticeable part of the first frame.
-    for (const Substitute &s : substitutes)
-        QFont::insertSubstitutions(QString::fromLatin1(s.family), s.standIns);
-
     // Faces shipped beside the program (the Windows installer's script face, for
     // PCs without Office's Brush Script MT).
     const QDir shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
     for (const QString &file :
          shipped.entryList({QStringLiteral("*.otf"), QStringLiteral("*.ttf")}, QDir::Files))
         QFontDatabase::addApplicationFont(shipped.filePath(file));
+
+    // A font names the stand-in itself, as Qt would pick it, where the family is
+    // missing: for a missing family Qt looks up its fallback faces at once, and
+    // each lookup sorts every font of the system, a millisecond of the first
+    // frame a family. The list of families costs nothing more: the first text
+    // drawn loads it anyway.
+    QStringList installed = QFontDatabase::families();
+    // A family made by more than one foundry is listed once for each, as
+    // "Family [Foundry]".
+    for (qsizetype i = 0, listed = installed.size(); i < listed; ++i) {
+        if (const qsizetype foundry = installed[i].indexOf(QLatin1String(" [")); foundry > 0)
+            installed.append(installed[i].left(foundry));
+    }
+    for (const Substitute &s : substitutes) {
+        const QString family = QString::fromLatin1(s.family);
+        QFont::insertSubstitutions(family, s.standIns);
+        if (installed.contains(family, Qt::CaseInsensitive))
+            continue;
+        for (const QString &standIn : s.standIns) {
+            if (installed.contains(standIn, Qt::CaseInsensitive)) {
+                standInFor().insert(family, standIn);
+                break;
+            }
+        }
+    }
 }
 
 // Every text of the program is Italian, so the texts Qt supplies (the entry
@@ -117,6 +150,19 @@ void apply()
     QApplication::setStyle(new Style);
     installFontSubstitutes();
     installItalianQtTexts();
+
+    // Every entry field lays out its text in the application's font before it
+    // takes its window's: as the program's own font, that costs no face of its
+    // own (a millisecond of the viewer's first frame). Qt's windows of its own,
+    // its menus, tooltips, calendar and message boxes, keep the fonts the system
+    // gives them.
+    const char *const qtWindows[] = {"QMenu", "QTipLabel", "QCalendarWidget", "QMessageBox"};
+    QList<QFont> systemFonts;
+    for (const char *kind : qtWindows)
+        systemFonts.append(QApplication::font(kind));
+    QApplication::setFont(kDefaultFont.toQFont());
+    for (qsizetype i = 0; i < systemFonts.size(); ++i)
+        QApplication::setFont(systemFonts[i], qtWindows[i]);
 }
 
 } // namespace look

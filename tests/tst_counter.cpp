@@ -4,9 +4,13 @@
 
 #include "everywindow.h"
 
+#include <QCalendarWidget>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPaintEngine>
+#include <QToolTip>
 
 using namespace formtest;
 
@@ -98,6 +102,7 @@ private slots:
     void aFigureIsNeverShownCut_data();
     void aFigureIsNeverShownCut();
     void qtTextsAreItalian();
+    void qtWindowsKeepTheSystemFont();
     void theFocusMarkShows_data();
     void theFocusMarkShows();
     void framesTakeTheirOwnColour_data();
@@ -159,6 +164,8 @@ void tst_Counter::arrowsGoRoundARadioGroup_data()
         << QStringList{"Option1_1", "Option1_2", "Option1_0", "Option1_2", "Option1_1"};
     QTest::newRow("two bearers") << "Quot_Period" << "Option1_0" << "<Left> <Down> <Up>"
         << QStringList{"Option1_1", "Option1_0", "Option1_1"};
+    QTest::newRow("plicanza, keypad arrows") << "plicanza" << "Option4" << "<Num+Down> <Num+Down> <Num+Right> <Num+Up> <Num+Left> <Num+Up>"
+        << QStringList{"Option5", "Option1", "Option2", "Option1", "Option5", "Option4"};
     // clang-format on
 }
 
@@ -184,7 +191,9 @@ void tst_Counter::arrowsGoRoundARadioGroup()
 
 void tst_Counter::theCountFieldAddsTheNextDigit_data()
 {
-    QTest::addColumn<QString>("back");   // from "Calcola" back into the count field, or "" to stay
+    // From "Calcola" back into the count field, or "" to stay: keys, or a click
+    // left or right in the count field or on the control named.
+    QTest::addColumn<QString>("back");
     QTest::addColumn<QString>("keys");   // then
     QTest::addColumn<QString>("count");  // the field after "1", back and the keys
     QTest::addColumn<QString>("figure"); // the compensation at equal prices
@@ -193,8 +202,13 @@ void tst_Counter::theCountFieldAddsTheNextDigit_data()
     QTest::newRow("Tab round the window") << "<Tab> <Tab> <Tab> <Tab> <Tab>" << "2 <Return>" << "12" << "0,222";
     QTest::newRow("click after the digit") << "right" << "2 <Return>" << "12" << "0,222";
     QTest::newRow("click before the digit") << "left" << "2 <Return>" << "21" << "0,3885";
+    QTest::newRow("click before, Backspace on Calcola") << "left" << "2 <Backspace> <Return>" << "2" << "0,037";
+    QTest::newRow("away by mouse, back by Tab") << "TxtPrzOd <Tab>" << "<Tab> 2 <Return>" << "1" << "0,0185";
     // Typed straight on "Calcola", where the focus went after the first digit.
     QTest::newRow("two digits straight") << "" << "2 <Return>" << "12" << "0,222";
+    QTest::newRow("a nine straight") << "" << "9 <Return>" << "19" << "0,3515";
+    // Shift goes down on its own before the digit.
+    QTest::newRow("a digit with Shift straight") << "" << "<Shift+3> <Return>" << "13" << "0,2405";
     QTest::newRow("three digits straight, keypad") << "" << "<Num+2> <Num+3> <Num+Enter>" << "123" << "2,2755";
     QTest::newRow("Backspace straight") << "" << "2 <Backspace> 5 <Return>" << "15" << "0,2775";
     QTest::newRow("straight beyond 32767") << "" << "2 7 6 8 9 <Return>" << "12768" << "236,208";
@@ -215,12 +229,16 @@ void tst_Counter::theCountFieldAddsTheNextDigit()
     press("<Tab> <Tab> 1");
     QCOMPARE(QApplication::focusWidget()->objectName(), "CmdCalcola");
     if (!back.isEmpty()) {
-        if (back.startsWith('<')) {
-            press(back);
-        } else {
-            field->repaint(); // the field as the user sees it before the click
-            const int x = back == "left" ? 3 : field->width() - 3;
-            QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(x, field->height() / 2));
+        for (const QString &step : back.split(' ')) {
+            if (step.startsWith('<')) {
+                press(step);
+            } else if (step == "left" || step == "right") {
+                field->repaint(); // the field as the user sees it before the click
+                const int x = step == "left" ? 3 : field->width() - 3;
+                QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(x, field->height() / 2));
+            } else {
+                QTest::mouseClick(child(w, step.toLatin1()), Qt::LeftButton);
+            }
         }
         QCOMPARE(QApplication::focusWidget(), field);
         QVERIFY(!field->hasSelectedText());
@@ -322,6 +340,29 @@ void tst_Counter::qtTextsAreItalian()
     menu->close();
     QCOMPARE(actions, (QStringList{"Annulla", "Rifai", "Taglia", "Copia", "Incolla", "Elimina",
                                    "Seleziona tutto"}));
+}
+
+// The program's font is for its own windows: Qt's menus, tooltips, calendar and
+// message boxes keep the system's.
+void tst_Counter::qtWindowsKeepTheSystemFont()
+{
+    QMenu menu;
+    QCalendarWidget calendar;
+    QMessageBox box;
+    QToolTip::showText(QPoint(10, 10), QStringLiteral("Suggerimento"));
+    QWidget *tip = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        tip = w->inherits("QTipLabel") ? w : tip;
+    QVERIFY(tip);
+    const QFont system = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QVERIFY(system.family() != look::kDefaultFont.toQFont().family());
+    for (QWidget *w : {static_cast<QWidget *>(&menu), static_cast<QWidget *>(&calendar),
+                       static_cast<QWidget *>(&box), tip}) {
+        w->ensurePolished(); // where a kind's font takes effect
+        QCOMPARE(w->font().family(), system.family());
+        QCOMPARE(w->font().pointSizeF(), system.pointSizeF());
+    }
+    QToolTip::hideText();
 }
 
 void tst_Counter::theFocusMarkShows_data()
