@@ -8,6 +8,22 @@
 
 namespace bolla {
 
+ColumnFormats::ColumnFormats(QObject *parent)
+    : QIdentityProxyModel(parent)
+{
+    connect(this, &QAbstractItemModel::modelReset, this, [this] { m_settings.reset(); });
+}
+
+const edicola::NumberSettings &ColumnFormats::settings() const
+{
+    const QLocale locale;
+    if (!m_settings || locale != m_settingsLocale) {
+        m_settingsLocale = locale;
+        m_settings = numberSettings(locale);
+    }
+    return *m_settings;
+}
+
 void ColumnFormats::setNumberFormat(int column, const char16_t *format)
 {
     m_formats.insert(column, edicola::readPattern(format, u'.'));
@@ -46,9 +62,9 @@ QVariant ColumnFormats::data(const QModelIndex &index, int role) const
     const QVariant value = QIdentityProxyModel::data(index, Qt::DisplayRole);
     const bool isText = value.metaType().id() == QMetaType::QString;
     if (role == Qt::DisplayRole && m_formats.contains(index.column()))
-        return shown(value, m_formats.value(index.column()), numberSettings());
+        return shown(value, m_formats.value(index.column()), settings());
     if (role == Qt::DisplayRole && !isText && !value.isNull())
-        return delivered(value, numberSettings(), QLocale());
+        return delivered(value, settings(), QLocale());
     if (role == Qt::TextAlignmentRole && !isText && number(value))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return QIdentityProxyModel::data(index, role);

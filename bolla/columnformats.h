@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QIdentityProxyModel>
+#include <QLocale>
 #include <QPointer>
 #include <QSize>
 
@@ -18,7 +19,7 @@ namespace bolla {
 class ColumnFormats : public QIdentityProxyModel
 {
 public:
-    using QIdentityProxyModel::QIdentityProxyModel;
+    explicit ColumnFormats(QObject *parent = nullptr);
 
     void setNumberFormat(int column, const char16_t *format);
     // The grid sizes its row headings, the row numbers, by measuring those of the
@@ -30,7 +31,13 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    // The user's number settings, read once for a locale and a read: reading
+    // them was most of what a cell cost, and a day's every cell is measured.
+    const edicola::NumberSettings &settings() const;
+
     QHash<int, std::optional<edicola::NumberPattern>> m_formats;
+    mutable std::optional<edicola::NumberSettings> m_settings;
+    mutable QLocale m_settingsLocale;
     QPointer<const QHeaderView> m_rowHeadings;
     mutable QSize m_rowHeadingSize;
     mutable int m_rowHeadingsMeasured = -1; // for this many rows

@@ -723,6 +723,8 @@ private slots:
         // Its arrow opens the calendar.
         QTest::mouseClick(picker, Qt::LeftButton, {}, {picker->width() - 8, picker->height() / 2});
         QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        // Settings changed while the window is open show at once.
+        QCOMPARE(cell(child<QTableView>(w, "DataGrid1"), 0, 4), "2,50");
         const QLocale italian(QLocale::Italian);
         const QDate day = picker->date();
         QVERIFY2(picker->text().contains(italian.monthName(day.month())),
