@@ -63,7 +63,7 @@ package-check: package
 	sh scripts/check-package.sh build/dev
 
 # Windows, cross-compiled here: Qt for 32-bit Windows is built once per machine
-# from Debian's source (scripts/qt-windows.sh, about 20 minutes on 2 idle cores,
+# from Debian's source (scripts/qt-windows.sh, about half an hour on 2 idle cores,
 # then cached), then the program, its tests and plicanza-setup.exe, and what can
 # be checked of them without running them.
 .PHONY: windows windows-test

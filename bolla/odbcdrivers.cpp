@@ -1,5 +1,7 @@
 #include "bolla/odbcdrivers.h"
 
+#include <QtGlobal>
+
 #ifdef Q_OS_WIN
 #include <QString>
 #include <qt_windows.h>

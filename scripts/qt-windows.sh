@@ -54,7 +54,7 @@ if [ "${1:-}" = "--print" ] || [ -f "$prefix/.complete" ]; then
     echo "$prefix" >&3
     exit 0
 fi
-echo "qt-windows.sh: building Qt for Windows into $prefix (about 20 minutes on 2 idle cores)"
+echo "qt-windows.sh: building Qt for Windows into $prefix (about half an hour on 2 idle cores)"
 
 # The host Qt's own source version, so that its tools match the Windows libraries.
 if ! apt-get source --print-uris -qq "qt6-base=$qt_version" >/dev/null 2>&1; then
