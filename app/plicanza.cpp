@@ -11,8 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
-
 namespace {
 
 using look::Colour;
@@ -122,15 +120,13 @@ void plicanza::CmdEsci_Click()
 Controllo_bolla *plicanza::MostraControlloBolla(const QString &dataLinkFile)
 {
     const QString file = dataLinkFile.isEmpty() ? bolla::dataLinkFile() : dataLinkFile;
-    // A viewer already open reads again, the file now asked for: a new one has
-    // begun its read as it was made.
-    const QList<Form *> open = forms::loaded();
-    const auto shown = std::find_if(open.begin(), open.end(), [](Form *form) {
-        return qobject_cast<Controllo_bolla *>(form) != nullptr;
-    });
-    Controllo_bolla *viewer = forms::defaultInstance<Controllo_bolla>(file);
-    if (shown != open.end())
+    // A viewer already open reads again, the file now asked for: a new one
+    // begins its read as it is made.
+    Controllo_bolla *viewer = forms::existing<Controllo_bolla>();
+    if (viewer)
         viewer->readAgain(file);
+    else
+        viewer = forms::defaultInstance<Controllo_bolla>(file);
     forms::show(viewer);
     return viewer;
 }

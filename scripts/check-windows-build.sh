@@ -11,14 +11,15 @@ fail() { echo "windows build: $*" >&2; exit 1; }
 objdump=i686-w64-mingw32-objdump
 
 $objdump -f "$exe" | grep -q "file format pei-i386" || fail "plicanza.exe is not a 32-bit x86 program"
+resources=$($objdump -p "$exe" | sed -n '/The .rsrc Resource Directory section/,$p')
 # The resource types at the top of the tree: icon, icon group, version.
-types=$($objdump -p "$exe" | sed -n '/The .rsrc Resource Directory section/,$p' |
+types=$(printf '%s\n' "$resources" |
     sed -n 's/^[0-9a-f]*   Entry: ID: 0x0000\([0-9a-f]*\),.*/\1/p')
 for type in 03 0e 10; do
     printf '%s\n' "$types" | grep -qx "$type" || fail "plicanza.exe lacks its resources of type 0x$type"
 done
 # In Italian.
-$objdump -p "$exe" | grep -q "Entry: ID: 0x000410," || fail "plicanza.exe's resources are not Italian"
+printf '%s\n' "$resources" | grep -q "Entry: ID: 0x000410," || fail "plicanza.exe's resources are not Italian"
 texts=$(strings -el "$exe")
 for text in ProductName Plicanza FileVersion ProductVersion FileDescription \
     "Controllo compensi plicanza inserti"; do

@@ -31,6 +31,12 @@ template <class T> QPointer<T> &slot()
 void load(Form *form, std::function<void()> forget);
 } // namespace detail
 
+// The instance of T if there is one, without making it.
+template <class T> T *existing()
+{
+    return detail::slot<T>();
+}
+
 // The instance of T; `args` make it when there is none.
 template <class T, class... Args> T *defaultInstance(Args &&...args)
 {
